@@ -12,7 +12,7 @@ packages=(
   wine wine64 xvfb xauth
   libcairo2-dev fonts-dejavu-core
   php-cli
-  chromium nodejs npm
+  chromium nodejs
   curl ca-certificates
 )
 
@@ -20,6 +20,8 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# Node's own npm comes with some Node builds; Debian's npm only where it is missing.
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
