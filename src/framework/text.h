@@ -1,0 +1,30 @@
+// Conversions between the module's UTF-16 text and byte encodings.
+#ifndef MERVANE_FRAMEWORK_TEXT_H_
+#define MERVANE_FRAMEWORK_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+#include "ostrel/types.h"
+
+namespace mervane {
+
+// UTF-16 to UTF-8. An unpaired surrogate becomes U+FFFD.
+std::string ToUtf8(const OString& text);
+// UTF-8 to UTF-16. Malformed sequences become U+FFFD.
+OString FromUtf8(std::string_view bytes);
+// ASCII-only literal or text to UTF-16 (bytes above 127 map to U+FFFD).
+OString FromAscii(std::string_view ascii);
+
+// Lower-cases A-Z and the Latin-1 capitals; other characters are kept.
+OString ToLower(OString text);
+
+// Replaces every occurrence of `from` in `text` by `to`, left to right.
+void ReplaceAll(OString& text, const OString& from, const OString& to);
+
+// Decimal text of a signed integer.
+OString IntToText(long long value);
+
+}  // namespace mervane
+
+#endif  // MERVANE_FRAMEWORK_TEXT_H_

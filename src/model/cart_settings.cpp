@@ -1,0 +1,100 @@
+#include "model/cart_settings.h"
+
+#include "framework/archive.h"
+
+namespace mervane {
+
+namespace {
+
+constexpr int32_t kBlockVersion = 101;
+constexpr int32_t kFirstVersionWithTexts = 101;
+
+}  // namespace
+
+#define MERVANE_TEXT(field) CartText{#field, &CartSettings::field}
+const std::array<CartText, 24> kCartTexts = {
+    MERVANE_TEXT(labelCartMenuName),        MERVANE_TEXT(labelCartMenuNameTooltip),
+    MERVANE_TEXT(labelProductMenuName),     MERVANE_TEXT(labelSearchButton),
+    MERVANE_TEXT(labelSearchText),          MERVANE_TEXT(labelCategoryText),
+    MERVANE_TEXT(labelClearButton),         MERVANE_TEXT(labelAddToCartButton),
+    MERVANE_TEXT(labelQuantityText),        MERVANE_TEXT(labelProducts),
+    MERVANE_TEXT(labelPrice),               MERVANE_TEXT(labelSubtotal),
+    MERVANE_TEXT(labelTotal),               MERVANE_TEXT(labelRemove),
+    MERVANE_TEXT(labelCheckout),            MERVANE_TEXT(messageConfirmRemove),
+    MERVANE_TEXT(messageCartEmpty),         MERVANE_TEXT(messageProductEmpty),
+    MERVANE_TEXT(messageProductAddError),   MERVANE_TEXT(messageItemAdded),
+    MERVANE_TEXT(messageItemRemoved),       MERVANE_TEXT(messageQuantityUpdated),
+    MERVANE_TEXT(messageQuantityErrorAdd),  MERVANE_TEXT(messageQuantityErrorUpdate),
+};
+#undef MERVANE_TEXT
+
+// Storage order: the message bar's style comes before the checkout button's.
+const std::array<CartStyle, 5> kCartStyles = {{
+    {"mainStyle", &CartSettings::mainStyle},
+    {"productsStyle", &CartSettings::productsStyle},
+    {"buttonsStyle", &CartSettings::buttonsStyle},
+    {"messageBarStyle", &CartSettings::messageBarStyle},
+    {"checkoutButtonStyle", &CartSettings::checkoutButtonStyle},
+}};
+
+CartSettings::CartSettings() {
+  const OColor text = Rgb(0x5A, 0x56, 0x55);
+
+  mainStyle.textColor = text;
+  mainStyle.textColorHover = text;
+  mainStyle.backgroundColor = Rgb(0xF5, 0xF5, 0xF5);
+  mainStyle.backgroundColorHover = Rgb(0xF2, 0xF2, 0xF2);
+  mainStyle.borderColor = Rgb(0xAA, 0xAA, 0xAA);
+  mainStyle.fontSize = 10;
+
+  productsStyle.textColor = text;
+  productsStyle.backgroundColor = Rgb(0xF5, 0xF5, 0xF5);
+  productsStyle.borderColor = Rgb(0xCC, 0xCC, 0xCC);
+  productsStyle.fontSize = 10;
+
+  buttonsStyle.textColor = text;
+  buttonsStyle.textColorHover = Rgb(0xFF, 0xFF, 0xFF);
+  buttonsStyle.backgroundColor = Rgb(0xFC, 0xFC, 0xFC);
+  buttonsStyle.backgroundColorHover = text;
+  buttonsStyle.borderColor = Rgb(0xAA, 0xAA, 0xAA);
+  buttonsStyle.fontSize = 10;
+
+  checkoutButtonStyle.textColor = Rgb(0xFF, 0xFF, 0xFF);
+  checkoutButtonStyle.textColorHover = Rgb(0xFF, 0xFF, 0xFF);
+  checkoutButtonStyle.backgroundColor = text;
+  checkoutButtonStyle.backgroundColorHover = Rgb(0xEA, 0x85, 0x11);
+  checkoutButtonStyle.fontSize = 10;
+  checkoutButtonStyle.borderRadius = 5;
+
+  messageBarStyle.textColor = text;
+  messageBarStyle.backgroundColor = Rgb(0xFF, 0xFF, 0xDD);
+  messageBarStyle.borderColor = Rgb(0xFF, 0xD7, 0x00);
+  messageBarStyle.fontSize = 10;
+  messageBarStyle.borderRadius = 5;
+}
+
+void CartSettings::Serialize(Archive& ar) {
+  int32_t version = kBlockVersion;
+  ar.Serialize(version);
+  ar.Serialize(id);
+  ar.Serialize(reservedValue);
+  ar.Serialize(padding);
+  products.Serialize(ar);
+  ar.Serialize(paymentProcessor);
+  ar.Serialize(checkoutUrl);
+  ar.Serialize(hiddenFields);
+  ar.Serialize(checkoutScript);
+  ar.Serialize(enableCategoryFilter);
+  ar.Serialize(enableImage);
+  ar.Serialize(enableImageTooltip);
+  ar.Serialize(enableSearch);
+  ar.Serialize(listBackgroundColor);
+  ar.Serialize(cssFileName);
+  ar.Serialize(phpFileName);
+  if (ar.IsStoring() || version >= kFirstVersionWithTexts) {
+    for (const CartText& t : kCartTexts) ar.Serialize(this->*t.field);
+  }
+  for (const CartStyle& s : kCartStyles) (this->*s.field).Serialize(ar);
+}
+
+}  // namespace mervane

@@ -1,0 +1,40 @@
+#include "model/product.h"
+
+#include "framework/archive.h"
+
+namespace mervane {
+
+namespace {
+constexpr int32_t kProductVersion = 100;
+}
+
+void CProduct::Serialize(Archive& ar) {
+  int32_t version = kProductVersion;
+  ar.Serialize(version);
+  ar.Serialize(name);
+  ar.Serialize(description);
+  ar.Serialize(reserved2);
+  ar.Serialize(productId);
+  ar.Serialize(image);
+  ar.Serialize(price);
+  ar.Serialize(reserved1);
+  ar.Serialize(reserved3);
+  ar.Serialize(category);
+  ar.Serialize(reservedList1);
+  ar.Serialize(reservedList2);
+}
+
+void ProductList::Serialize(Archive& ar) {
+  if (ar.IsStoring()) {
+    ar.WriteCount(static_cast<uint32_t>(items_.size()));
+  } else {
+    uint32_t n = ar.ReadCount();
+    // A count the remaining bytes cannot hold is truncated data: fail before
+    // growing the list to it.
+    ar.Require(n * kMinimumStoredProductSize);
+    items_.resize(n);
+  }
+  for (CProduct& p : items_) p.Serialize(ar);
+}
+
+}  // namespace mervane

@@ -1,0 +1,19 @@
+// Writes everything the published cart needs into the site folder.
+#ifndef MERVANE_PUBLISH_PUBLISH_DRIVER_H_
+#define MERVANE_PUBLISH_PUBLISH_DRIVER_H_
+
+#include <cstdint>
+
+#include "model/cart_settings.h"
+#include "ostrel/types.h"
+
+namespace mervane {
+
+// Pictures, cart script, stylesheet and (for the built-in checkout) the
+// checkout script. Returns 0 only when the checkout script cannot be
+// written; every other failure skips its file.
+int32_t CopyFiles(const CartSettings& settings, const OString& publishFolder);
+
+}  // namespace mervane
+
+#endif  // MERVANE_PUBLISH_PUBLISH_DRIVER_H_

@@ -1,0 +1,156 @@
+#include "model/cart_settings.h"
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+
+namespace mervane {
+namespace {
+
+using testing::Bytes;
+using testing::LoadRecord;
+using testing::StoreRecord;
+using testing::U;
+
+// Equality of everything a block stores (bounds and publish folders are not).
+void ExpectSameStoredFields(CartSettings& a, CartSettings& b) {
+  EXPECT_EQ(StoreRecord(a), StoreRecord(b));
+  EXPECT_EQ(a.products, b.products);
+  for (const CartText& t : kCartTexts) EXPECT_EQ(a.*t.field, b.*t.field) << t.name;
+  for (const CartStyle& s : kCartStyles) EXPECT_EQ(a.*s.field, b.*s.field) << s.name;
+}
+
+CartSettings EditedCart() {
+  CartSettings c;
+  c.id = 7;
+  c.reservedValue = -3;
+  c.padding = 99;
+  c.paymentProcessor = kPayPal;
+  c.checkoutUrl = OSTR("https://pay.example/x");
+  c.hiddenFields = {OSTR("cmd|_cart"), OSTR("no bar")};
+  c.checkoutScript = OSTR("<?php echo 1; ?>\r\n");
+  c.enableSearch = 0;
+  c.listBackgroundColor = 0xFF123456;
+  c.cssFileName = OSTR("shop.css");
+  c.labelCheckout = U("Zur Kasse \xE2\x82\xAC");
+  c.messageCartEmpty = OString(300, OSTR('e'));
+  c.checkoutButtonStyle.fontName = OSTR("Verdana");
+  c.products.Resize(2);
+  c.products[0].name = OSTR("Cake");
+  c.products[0].reserved2 = OSTR("kept");
+  c.products[1].reservedList2 = {OSTR("x"), OSTR("y")};
+  return c;
+}
+
+TEST(CartSettingsTest, DefaultsOfANewCart) {
+  CartSettings c;
+  EXPECT_EQ(c.padding, 2);
+  EXPECT_EQ(c.reservedValue, 1);
+  EXPECT_EQ(c.products.Size(), 0u);
+  EXPECT_EQ(c.labelCartMenuName, OSTR("My Cart (_COUNT_)"));
+  EXPECT_EQ(c.messageConfirmRemove, OSTR("Do you want to remove \"_PRODUCTNAME_\" from cart?"));
+  EXPECT_EQ(c.phpFileName, OSTR("mervane_checkout.php"));
+  EXPECT_EQ(c.checkoutButtonStyle.borderColor, 0u);
+  EXPECT_EQ(c.productsStyle.textColorHover, 0xFFFFFFFFu);
+  EXPECT_EQ(CFontStyle().fontSize, 12);
+  for (const CartStyle& s : kCartStyles) EXPECT_EQ((c.*s.field).fontSize, 10) << s.name;
+}
+
+TEST(CartSettingsTest, DefaultMessageBarStyleBytes) {
+  CartSettings c;
+  EXPECT_EQ(StoreRecord(c.messageBarStyle),
+            (Bytes{0x5A, 0x56, 0x55, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xDD, 0x00,
+                   0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xD7, 0x00, 0x00, 0xFF, 0xFE, 0xFF, 0x05,
+                   0x41, 0x00, 0x72, 0x00, 0x69, 0x00, 0x61, 0x00, 0x6C, 0x00, 0x0A, 0x00,
+                   0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                   0x00, 0x00, 0x05, 0x00, 0x00, 0x00}));
+}
+
+TEST(CartSettingsTest, BlockLayout) {
+  CartSettings c;
+  Bytes block = StoreRecord(c);
+  // Version 101, id, reserved value, padding, then an empty product count.
+  EXPECT_EQ(Bytes(block.begin(), block.begin() + 18),
+            (Bytes{101, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 0, 0}));
+  // The checkout button's style is the last record, after the message bar's.
+  c.checkoutButtonStyle.borderRadius = 42;
+  Bytes changed = StoreRecord(c);
+  ASSERT_EQ(changed.size(), block.size());
+  EXPECT_EQ(changed[changed.size() - 4], 42);
+  EXPECT_TRUE(std::equal(block.begin(), block.end() - 4, changed.begin()));
+}
+
+TEST(CartSettingsTest, RoundTripKeepsEveryStoredField) {
+  CartSettings fresh, freshBack;
+  ASSERT_EQ(LoadRecord(StoreRecord(fresh), freshBack), COstrelArchive::kNoError);
+  ExpectSameStoredFields(fresh, freshBack);
+
+  CartSettings edited = EditedCart(), back;
+  back.bounds = {1, 2, 3, 4};
+  back.publishFolders = {OSTR("jpg|images")};
+  back.products.Resize(5);
+  ASSERT_EQ(LoadRecord(StoreRecord(edited), back), COstrelArchive::kNoError);
+  ExpectSameStoredFields(edited, back);
+  EXPECT_EQ(back.products.Size(), 2u);
+  EXPECT_EQ(back.bounds.right, 3);
+  EXPECT_EQ(back.publishFolders.size(), 1u);
+}
+
+TEST(CartSettingsTest, Version100BlocksHaveNoTexts) {
+  CartSettings source = EditedCart();
+  Bytes full = StoreRecord(source);
+  // Cut the 24 texts out and mark the block as version 100.
+  Bytes textsOnly;
+  {
+    COstrelMemoryArchive s;
+    Archive ar(s);
+    for (const CartText& t : kCartTexts) ar.WriteString(source.*t.field);
+    textsOnly = s.Bytes();
+  }
+  auto at = std::search(full.begin(), full.end(), textsOnly.begin(), textsOnly.end());
+  ASSERT_NE(at, full.end());
+  Bytes old(full.begin(), at);
+  old.insert(old.end(), at + textsOnly.size(), full.end());
+  old[0] = 100;
+
+  CartSettings back;
+  ASSERT_EQ(LoadRecord(old, back), COstrelArchive::kNoError);
+  EXPECT_EQ(back.labelCheckout, OSTR("Checkout"));
+  EXPECT_EQ(back.checkoutButtonStyle.fontName, OSTR("Verdana"));
+  EXPECT_EQ(back.cssFileName, OSTR("shop.css"));
+}
+
+TEST(CartSettingsTest, EveryPrefixOfABlockFailsCleanly) {
+  CartSettings source = EditedCart();
+  Bytes block = StoreRecord(source);
+  for (size_t n = 0; n < block.size(); ++n) {
+    CartSettings target;
+    Bytes prefix(block.begin(), block.begin() + n);
+    ASSERT_EQ(LoadRecord(prefix, target), COstrelArchive::kEndOfFile) << n;
+  }
+}
+
+TEST(CartSettingsTest, TruncationKeepsFieldsReadSoFar) {
+  CartSettings source = EditedCart();
+  Bytes block = StoreRecord(source);
+  // Stop inside the product list: id and padding are new, the texts old.
+  CartSettings target;
+  target.labelCheckout = OSTR("old");
+  Bytes prefix(block.begin(), block.begin() + 30);
+  ASSERT_EQ(LoadRecord(prefix, target), COstrelArchive::kEndOfFile);
+  EXPECT_EQ(target.id, 7);
+  EXPECT_EQ(target.padding, 99);
+  EXPECT_EQ(target.labelCheckout, OSTR("old"));
+}
+
+TEST(CartSettingsTest, HugeProductCountFailsBeforeGrowingTheList) {
+  Bytes block{101, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0,
+              0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+  CartSettings target;
+  target.products.Resize(3);
+  EXPECT_EQ(LoadRecord(block, target), COstrelArchive::kEndOfFile);
+  EXPECT_EQ(target.products.Size(), 3u);
+}
+
+}  // namespace
+}  // namespace mervane
