@@ -1,0 +1,16 @@
+// The browser cart script with the cart's labels and messages filled in.
+#ifndef MERVANE_PUBLISH_CART_SCRIPT_H_
+#define MERVANE_PUBLISH_CART_SCRIPT_H_
+
+#include "model/cart_settings.h"
+#include "ostrel/types.h"
+
+namespace mervane {
+
+// Replaces each of the 24 placeholders by its text, exactly as typed, one
+// placeholder after the other in their fixed order.
+OString FillCartScriptPlaceholders(const CartSettings& settings, OString script);
+
+}  // namespace mervane
+
+#endif  // MERVANE_PUBLISH_CART_SCRIPT_H_
