@@ -11,7 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth
   libcairo2-dev fonts-dejavu-core
-  php-cli
+  php-cli nlohmann-json3-dev
   chromium nodejs
   curl ca-certificates
 )
