@@ -12,7 +12,8 @@ function launchBrowser() {
 }
 
 // Opens `url` in a new browser context (own local storage). With `clock` the
-// page's timers are installed as a fake clock before the page loads.
+// page's timers run on a fake clock that stands still once the page has
+// loaded, so that only page.clock.runFor() moves it.
 async function openPage(browser, url, { clock = false } = {}) {
   const context = await browser.newContext();
   if (clock) await context.clock.install({ time: new Date('2024-01-01T00:00:00Z') });
@@ -21,6 +22,7 @@ async function openPage(browser, url, { clock = false } = {}) {
   page.on('console', (m) => { if (m.type() === 'error') problems.push('console error: ' + m.text()); });
   page.on('pageerror', (e) => problems.push('page error: ' + e.message));
   if (url) await page.goto(url);
+  if (clock) await page.clock.pauseAt(new Date('2024-01-02T00:00:00Z'));
   return { page, context, problems };
 }
 

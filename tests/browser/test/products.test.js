@@ -1,0 +1,123 @@
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { useCart, state, add, search } = require('./harness');
+const { catalogue } = require('../lib/markup');
+
+const h = useCart();
+const ALL = ['Chocolate Cake', 'Apple Pie', 'Cupcake', 'Cheesecake', 'Bread'];
+
+// Which tab link has "sel" and which tab block is visible.
+const tabs = (page) => page.evaluate(() =>
+  $('#cart .mvMenuBar a').map(function () { return this.className || '-'; }).get().join(',') + ' ' +
+  $('#cart .mvTabs').map(function () { return $(this).is(':visible') ? 'shown' : 'hidden'; }).get().join(','));
+
+test('start-up builds the frame with default texts and honours `selected`', async () => {
+  const page = await h.open();
+  const s = await state(page);
+  assert.deepEqual(s.shown, ALL);
+  assert.equal(s.cartTab, 'My Cart (0)');
+  assert.equal(s.cartTitle, 'Cart | Total Products: 0 | Total Quantity: 0');
+  assert.equal(s.total, '0.00');
+  assert.deepEqual(s.bars, ['Your cart is empty']);
+  assert.equal(await page.locator('#cart > *').first().getAttribute('class'), 'mvMenuBar');
+  assert.equal(await page.locator('#cart .mvMessageBar2').isVisible(), false);
+  assert.deepEqual(await page.locator('#cart .mvBottomBar > *').evaluateAll((es) => es.map((e) => e.className + ':' + e.textContent)),
+    ['mvCheckoutButton:Checkout', 'mvLabelSubtotalValue:0.00', 'mvLabelSubtotalText:Total:']);
+  assert.deepEqual(await page.locator('#cart .mvCartTitle').allTextContents(), ['Products', 'Price', 'Quantity', 'Subtotal', '']);
+  assert.equal(await tabs(page), 'sel,- shown,hidden');
+  await page.click('#cart a[href="#scart"]');
+  assert.equal(await tabs(page), '-,sel hidden,shown');
+  await page.click('#cart a[href="#sproducts"]');
+  assert.equal(await tabs(page), 'sel,- shown,hidden');
+  assert.equal(new URL(page.url()).hash, '');
+  for (const [selected, expected] of [['1', '-,sel hidden,shown'], ['"1"', '-,sel hidden,shown'], ['2', 'sel,- shown,hidden'], ['"x"', 'sel,- shown,hidden']]) {
+    assert.equal(await tabs(await h.open({ options: `{ selected: ${selected} }` })), expected, `selected: ${selected}`);
+  }
+});
+
+test('search trims spaces, ignores letter case and matches parts of names', async () => {
+  const page = await h.open();
+  await search(page, '  CAKE ');
+  assert.deepEqual((await state(page)).shown, ['Chocolate Cake', 'Cupcake', 'Cheesecake']);
+  await search(page, '   ');
+  assert.deepEqual((await state(page)).shown, ALL);
+  // Only key releases and the buttons search: typing alone does not.
+  await page.fill('#cart .mvTxtSearch', 'pie');
+  assert.deepEqual((await state(page)).shown, ALL);
+  await page.click('#cart a.mvSearch[title="Search Product"]');
+  assert.deepEqual((await state(page)).shown, ['Apple Pie']);
+  // A refill gives every shown product a fresh quantity of 1.
+  await page.fill('#cart .mvTxtQuantity', '7');
+  await search(page, 'zzz');
+  assert.deepEqual((await state(page)).shown, []);
+  assert.deepEqual((await state(page)).bars, ['No products to display', 'Your cart is empty']);
+  await page.click('#cart a.mvSearch[title="Clear Search"]');
+  assert.equal(await page.inputValue('#cart .mvTxtSearch'), '');
+  const s = await state(page);
+  assert.deepEqual(s.shown, ALL);
+  assert.deepEqual(s.bars, ['Your cart is empty']);
+  assert.deepEqual(await page.locator('#cart .mvTxtQuantity').evaluateAll((es) => es.map((e) => e.value)), ['1', '1', '1', '1', '1']);
+  // Enter in the search field does not submit the form.
+  await page.press('#cart .mvTxtSearch', 'Enter');
+  assert.equal(page.url(), page.url0);
+});
+
+test('category filter: distinct categories, containment, clears the search', async () => {
+  const page = await h.open();
+  const cat = page.locator('#cart .mvSelCategory');
+  assert.deepEqual(await cat.locator('option').evaluateAll((os) => os.map((o) => o.value + '=' + o.text)),
+    ['=All', 'Cakes=Cakes', 'Pies=Pies', 'Cupcake=Cupcake', 'Cake=Cake']);
+  await search(page, 'c');
+  await cat.selectOption('Cake');
+  assert.equal(await page.inputValue('#cart .mvTxtSearch'), '');
+  assert.deepEqual((await state(page)).shown, ['Chocolate Cake', 'Cupcake', 'Cheesecake']);
+  await search(page, 'CHEESE');
+  assert.deepEqual((await state(page)).shown, ['Cheesecake']);
+  await cat.selectOption('');
+  assert.deepEqual((await state(page)).shown, ALL);
+
+  const plain = await h.open({ products: catalogue([['Loaf', '1', '', 'L1'], ['Roll', '2', '', 'L2']]) });
+  assert.equal(await plain.locator('#cart .mvSelCategory').isVisible(), false);
+  assert.equal(await plain.locator('#cart .mvLabelCategory').isVisible(), false);
+  const bare = await h.open({ options: '{ enableSearch: false, enableCategoryFilter: false }' });
+  assert.equal(await bare.locator('#cart .mvSearchPanel > *').count(), 0);
+  assert.deepEqual((await state(bare)).shown, ALL);
+});
+
+test('add: new line, repeated add sums, bad quantities and missing products', async () => {
+  const page = await h.open();
+  await add(page, 0, 2);
+  let s = await state(page);
+  assert.deepEqual(s.options, ['SKU1|2 rel=0 Chocolate Cake']);
+  assert.deepEqual(s.lines, ['Chocolate Cake 12.50 x2 = 25.00']);
+  assert.equal(s.message, 'Product added to the cart');
+  assert.equal(await page.getAttribute('#divCartItem0', 'class'), 'mvCartItem');
+  await add(page, 0, 3);
+  s = await state(page);
+  assert.deepEqual(s.options, ['SKU1|5 rel=0 Chocolate Cake']);
+  assert.deepEqual(s.lines, ['Chocolate Cake 12.50 x5 = 62.50']);
+  assert.equal(s.message, 'Product quantity updated');
+  for (const bad of ['0', '-1', 'abc', '']) {
+    await add(page, 1, bad);
+    s = await state(page);
+    assert.equal(s.message, 'Invalid quantity. Product cannot add', `quantity "${bad}"`);
+    assert.equal(await page.locator('#cart .mvTxtQuantity').nth(1).inputValue(), '1');
+    assert.equal(s.options.length, 1);
+  }
+  await add(page, 3, '1.5');
+  await add(page, 4);
+  s = await state(page);
+  assert.deepEqual(s.options.slice(1), ['SKU4|1.5 rel=3 Cheesecake', 'SKU5|1 rel=4 Bread']);
+  assert.deepEqual(s.lines.slice(1), ['Cheesecake 0.10 x1.5 = 0.15', 'Bread 3.333 x1 = 3.33']);
+  // 62.50 + 0.15 + 3.333 = 65.983
+  assert.equal(s.total, '65.98');
+  assert.equal(s.cartTab, 'My Cart (3)');
+  assert.equal(s.cartTitle, 'Cart | Total Products: 3 | Total Quantity: 7.5');
+  assert.deepEqual(s.bars, []);
+  await page.evaluate(() => $('#cart a.mvAddToCart[rel="2"]').attr('rel', '99'));
+  await page.click('#cart a.mvAddToCart[rel="99"]');
+  s = await state(page);
+  assert.equal(s.message, 'Product cannot add');
+  assert.equal(s.options.length, 3);
+});
