@@ -1,0 +1,102 @@
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const { useCart, state, add } = require('./harness');
+const { cartMarkup } = require('../lib/markup');
+const { PRODUCTS } = require('./harness');
+
+const h = useCart();
+
+// Lets the page post its form to checkout.php and hands back the posted
+// fields as [name, value] pairs.
+function catchCheckout(page) {
+  return new Promise((resolve) => {
+    page.route('**/checkout.php', (route) => {
+      resolve([...new URLSearchParams(route.request().postData() || '')]);
+      return route.fulfill({ contentType: 'text/html', body: '<p>thanks</p>' });
+    });
+  });
+}
+
+const storeAndReload = async (page, raw) => {
+  await page.evaluate((raw) => localStorage.setItem('mervane', raw), raw);
+  await page.reload();
+};
+
+test('the cart is stored after every change, restored on reload and submitted at checkout', async () => {
+  const page = await h.open();
+  await add(page, 0, 2);
+  assert.equal((await state(page)).stored, '["SKU1|2"]');
+  await add(page, 3, '1.5');
+  await page.click('#cart a[href="#scart"]');
+  await page.fill('#lblQuantity0', '3');
+  await page.press('#lblQuantity0', 'Tab');
+  assert.equal((await state(page)).stored, '["SKU1|3","SKU4|1.5"]');
+  await page.reload();
+  const s = await state(page);
+  assert.deepEqual(s.options, ['SKU1|3 rel=0 Chocolate Cake', 'SKU4|1.5 rel=3 Cheesecake']);
+  assert.deepEqual(s.lines, ['Chocolate Cake 12.50 x3 = 37.50', 'Cheesecake 0.10 x1.5 = 0.15']);
+  assert.deepEqual([s.total, s.cartTab, s.bars], ['37.65', 'My Cart (2)', []]);
+  const posted = catchCheckout(page);
+  await page.click('#cart .mvCheckoutButton');
+  assert.deepEqual(await posted, [['products_selected[]', 'SKU1|3'], ['products_selected[]', 'SKU4|1.5']]);
+  await page.waitForURL('**/checkout.php');
+  assert.equal(await page.evaluate(() => localStorage.getItem('mervane')), null);
+});
+
+test('an empty cart checks out too, and onCheckout takes over from the form', async () => {
+  const page = await h.open();
+  const posted = catchCheckout(page);
+  await page.click('#cart .mvCheckoutButton');
+  assert.deepEqual(await posted, []);
+
+  const options = '{ onCheckout: function (list) { window.handed = [list instanceof jQuery, this.className, list.attr("name")].concat(list.children("option").map(function () { return this.value; }).get()); } }';
+  const own = await h.open({ options });
+  await own.route('**/checkout.php', () => assert.fail('the form must not be submitted'));
+  await add(own, 1, 4);
+  await own.click('#cart .mvCheckoutButton');
+  assert.deepEqual(await own.evaluate(() => window.handed), [true, 'mvCheckoutButton', 'products_selected[]', 'SKU2|4']);
+  assert.equal(own.url(), own.url0);
+  assert.equal((await state(own)).stored, null);
+});
+
+test('a bad stored cart is ignored and its key removed', async () => {
+  const page = await h.open();
+  for (const raw of ['not json', '{"0":"SKU1|1"}', '"SKU1|1"', 'null']) {
+    await storeAndReload(page, raw);
+    const s = await state(page);
+    assert.deepEqual([s.options, s.stored, s.cartTab], [[], null, 'My Cart (0)'], raw);
+  }
+});
+
+test('stored entries that are not strings, name no product or carry a bad quantity are dropped', async () => {
+  const page = await h.open();
+  const raw = '["SKU1|2", 5, null, ["SKU2|1"], "NOPE|1", "SKU2|0", "SKU2|abc", "SKU2|", "SKU3", "SKU1|4", "SKU4|1.5"]';
+  await storeAndReload(page, raw);
+  let s = await state(page);
+  assert.deepEqual(s.options, ['SKU1|2 rel=0 Chocolate Cake', 'SKU3|1 rel=2 Cupcake', 'SKU4|1.5 rel=3 Cheesecake']);
+  assert.equal(s.lines.length, 3);
+  assert.equal(s.total, '27.15');
+  assert.equal(s.stored, raw);
+  await add(page, 4);
+  s = await state(page);
+  assert.equal(s.stored, '["SKU1|2","SKU3|1","SKU4|1.5","SKU5|1"]');
+  const posted = catchCheckout(page);
+  await page.click('#cart .mvCheckoutButton');
+  assert.deepEqual((await posted).map(([, v]) => v), ['SKU1|2', 'SKU3|1', 'SKU4|1.5', 'SKU5|1']);
+});
+
+test('a cart list already in the markup is rebuilt, then joined by the stored cart', async () => {
+  const list = '<select name="products_selected[]"><option value="SKU2|3">x</option><option value="GONE|1">y</option></select>\r\n';
+  const markup = cartMarkup(PRODUCTS, { action: 'checkout.php' }).replace('</div>', list + '</div>');
+  const page = await h.open({ markup });
+  let s = await state(page);
+  assert.deepEqual(s.options, ['SKU2|3 rel=1 Apple Pie']);
+  assert.deepEqual(s.lines, ['Apple Pie 7.25 x3 = 21.75']);
+  assert.deepEqual(await page.evaluate(() => { const l = $('#cart select[name="products_selected[]"]')[0]; return [l.multiple, $(l).is(':visible'), l === $('#cart').children().last()[0]]; }),
+    [true, false, true]);
+  await storeAndReload(page, '["SKU2|5","SKU1|1"]');
+  s = await state(page);
+  assert.deepEqual(s.options, ['SKU2|3 rel=1 Apple Pie', 'SKU1|1 rel=0 Chocolate Cake']);
+  assert.equal(await page.locator('#cart .mvCartItem').count(), 2);
+});
