@@ -1,0 +1,471 @@
+<?php
+// Shop settings: replace the e-mail address with the shop owner's before publishing.
+$admin_email = 'orders@example.com';
+$admin_subject = 'New Online Order';
+$customer_subject = 'Order Confirmation';
+$success_url = 'shop_success.html';
+$error_url = 'shop_error.html';
+$csv_file = './orders.csv';
+$monetary_symbol = '$';
+$product_list = isset($_REQUEST['products_selected']) ? $_REQUEST['products_selected'] : array();
+$product_array = _PRODUCTS_;
+
+// The value of a posted field as text; '' when it was not posted or is not a single value.
+function mervane_field($name)
+{
+   return (isset($_POST[$name]) && is_string($_POST[$name])) ? $_POST[$name] : '';
+}
+
+// Escapes a text for the order page's markup and attribute values.
+function mervane_html($text)
+{
+   return htmlspecialchars((string)$text, ENT_QUOTES | ENT_HTML401, 'ISO-8859-1');
+}
+
+// The number of items a quantity text counts for: its whole part when it is a plain
+// decimal number (digits, optionally a fraction), else 0. "1.5" counts as 1.
+function mervane_items($quantity)
+{
+   if (!is_string($quantity) || !preg_match('/^[0-9]{1,9}(\.[0-9]{1,9})?$/D', $quantity))
+   {
+      return 0;
+   }
+   return (int)$quantity;
+}
+
+// The product table's entry for an identifier, or null when there is none.
+function mervane_product($product_array, $id)
+{
+   if (!is_string($id) || !isset($product_array[$id]) || !is_array($product_array[$id]))
+   {
+      return null;
+   }
+   $product = $product_array[$id];
+   if (!isset($product['product_name']) || !isset($product['product_price']))
+   {
+      return null;
+   }
+   return array('name' => (string)$product['product_name'], 'price' => (string)$product['product_price']);
+}
+
+// The order lines of a posted cart: each entry is identifier, "|" and quantity. An entry
+// whose identifier is not in the product table, or whose quantity counts for no item, is
+// left out, so that the order holds only products of this shop.
+function mervane_cart_lines($product_list, $product_array)
+{
+   $lines = array();
+   if (!is_array($product_list))
+   {
+      return $lines;
+   }
+   foreach ($product_list as $entry)
+   {
+      if (!is_string($entry))
+      {
+         continue;
+      }
+      $bar = strrpos($entry, '|');
+      if ($bar === false)
+      {
+         continue;
+      }
+      $id = substr($entry, 0, $bar);
+      $quantity = substr($entry, $bar + 1);
+      $product = mervane_product($product_array, $id);
+      if ($product === null || mervane_items($quantity) < 1)
+      {
+         continue;
+      }
+      $lines[] = array('id' => $id, 'quantity' => $quantity, 'name' => $product['name'], 'price' => $product['price']);
+   }
+   return $lines;
+}
+
+// The order total as the order page shows it: the whole number of items times the price,
+// added up, with the currency sign and two decimals.
+function mervane_total($lines, $monetary_symbol)
+{
+   $amount = 0.0;
+   foreach ($lines as $line)
+   {
+      $amount += mervane_items($line['quantity']) * (float)$line['price'];
+   }
+   return $monetary_symbol . number_format($amount, 2, '.', '');
+}
+
+// Checks a posted order against the product table. The lines ID_n, QUANTITY_n, PRICE_n and
+// NAME_n must be numbered 1, 2, ... without gaps, each naming a product of the table at the
+// table's own name and price, and TOTAL must be the total recomputed from them. Any other
+// order was not made by the order page (a visitor lowering a price, say) and is refused.
+function mervane_order_is_genuine($product_array, $monetary_symbol)
+{
+   $count = 0;
+   while (isset($_POST['ID_' . ($count + 1)]))
+   {
+      $count++;
+   }
+   if ($count == 0)
+   {
+      return false;
+   }
+   foreach ($_POST as $key => $value)
+   {
+      if (preg_match('/^(ID|QUANTITY|PRICE|NAME)_(.*)$/s', (string)$key, $match)
+         && (!preg_match('/^[1-9][0-9]{0,8}$/D', $match[2]) || (int)$match[2] > $count))
+      {
+         return false;
+      }
+   }
+   $lines = array();
+   for ($n = 1; $n <= $count; $n++)
+   {
+      foreach (array('ID_', 'QUANTITY_', 'PRICE_', 'NAME_') as $prefix)
+      {
+         if (!isset($_POST[$prefix . $n]) || !is_string($_POST[$prefix . $n]))
+         {
+            return false;
+         }
+      }
+      $product = mervane_product($product_array, $_POST['ID_' . $n]);
+      if ($product === null || $_POST['PRICE_' . $n] !== $product['price'] || $_POST['NAME_' . $n] !== $product['name']
+         || mervane_items($_POST['QUANTITY_' . $n]) < 1)
+      {
+         return false;
+      }
+      $lines[] = array('quantity' => $_POST['QUANTITY_' . $n], 'price' => $product['price']);
+   }
+   return mervane_field('TOTAL') === mervane_total($lines, $monetary_symbol);
+}
+
+// One posted value as a field of the order log. Line breaks and commas would split the
+// line or the field, and a double quote would start a quoted field, so they are replaced.
+// A value that a spreadsheet would run as a formula gets a leading apostrophe.
+function mervane_csv_value($value)
+{
+   if (!is_string($value))
+   {
+      $value = '';
+   }
+   $value = str_replace(array("\r", "\n", ',', '"'), array('', ' ', ' ', "'"), $value);
+   if (preg_match('/^(\t|\s*[=+\-@])/', $value))
+   {
+      $value = "'" . $value;
+   }
+   return $value;
+}
+
+// Order processing: the order page posts the visitor's details here.
+if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' && isset($_POST['TOTAL']))
+{
+   $billing_first = mervane_field('billing_first');
+   $billing_last = mervane_field('billing_last');
+   $billing_address = mervane_field('billing_address');
+   $billing_address2 = mervane_field('billing_address2');
+   $billing_city = mervane_field('billing_city');
+   $billing_state = mervane_field('billing_state');
+   $billing_zip = mervane_field('billing_zip');
+   $billing_phone = mervane_field('billing_phone');
+   $billing_fax = mervane_field('billing_fax');
+   $billing_email = mervane_field('billing_email');
+   $shipping_first = mervane_field('shipping_first');
+   $shipping_last = mervane_field('shipping_last');
+   $shipping_address = mervane_field('shipping_address');
+   $shipping_address2 = mervane_field('shipping_address2');
+   $shipping_city = mervane_field('shipping_city');
+   $shipping_state = mervane_field('shipping_state');
+   $shipping_zip = mervane_field('shipping_zip');
+   $shipping_phone = mervane_field('shipping_phone');
+   $shipping_fax = mervane_field('shipping_fax');
+   $TOTAL = mervane_field('TOTAL');
+   $comments = mervane_field('comments');
+
+   if ($billing_first === '' || $billing_last === '' || $billing_address === '' || $billing_city === ''
+      || $billing_state === '' || $billing_zip === '' || $billing_phone === '' || $billing_email === '')
+   {
+      header('Location: ' . $error_url);
+      exit;
+   }
+
+   // The address becomes a mail header; the pattern's "$" would let a final line feed
+   // through, so any carriage return or line feed is refused outright.
+   if (!preg_match('/^([0-9a-z]([-.\w]*[0-9a-z])*@(([0-9a-z])+([-\w]*[0-9a-z])*\.)+[a-z]{2,6})$/i', $billing_email)
+      || strpbrk($billing_email, "\r\n") !== false)
+   {
+      header('Location: ' . $error_url);
+      exit;
+   }
+
+   if (!mervane_order_is_genuine($product_array, $monetary_symbol))
+   {
+      header('Location: ' . $error_url);
+      exit;
+   }
+
+   $message = "A new order has been received.  A summary of this order appears below.\n";
+   $message .= "\n";
+   $message .= "Order Date: " . date("l, F jS Y") . " \n";
+   $message .= " \n";
+   $message .= "Bill To: \n";
+   $message .= "-------- \n";
+   $message .= "   $billing_first $billing_last \n";
+   $message .= "   $billing_address \n";
+   $message .= "   $billing_address2 \n";
+   $message .= "   $billing_city, $billing_state  $billing_zip \n";
+   $message .= "   $billing_phone \n";
+   $message .= "   $billing_fax \n";
+   $message .= "   $billing_email \n";
+   $message .= " \n";
+   $message .= " \n";
+   if ($shipping_first !== '')
+   {
+      $message .= "Ship To: \n";
+      $message .= "-------- \n";
+      $message .= "   $shipping_first $shipping_last \n";
+      $message .= "   $shipping_address \n";
+      $message .= "   $shipping_address2 \n";
+      $message .= "   $shipping_city, $shipping_state  $shipping_zip \n";
+      $message .= "   $shipping_phone \n";
+      $message .= " \n";
+      $message .= " \n";
+   }
+   $message .= "Qty  Price(\$)   Product ID  - Product Name\n";
+   $message .= "===================================================================== \n";
+   for ($n = 1; $n <= 24; $n++)
+   {
+      if (isset($_POST['NAME_' . $n]))
+      {
+         $quantity = mervane_field('QUANTITY_' . $n);
+         $price = mervane_field('PRICE_' . $n);
+         $id = mervane_field('ID_' . $n);
+         $name = mervane_field('NAME_' . $n);
+         $addtlinfo = mervane_field('ADDTLINFO_' . $n);
+         $message .= "$quantity    \$$price    $id - $name   $addtlinfo  \n";
+      }
+   }
+   $message .= "===================================================================== \n";
+   $message .= "TOTAL: $TOTAL \n";
+   $message .= "\n\n";
+   $message .= "Comments: \n";
+   $message .= "--------- \n";
+   $message .= "$comments \n";
+   $message .= " \n";
+
+   // Append the order to the log under an exclusive lock, so that orders placed at the same
+   // moment never interleave.
+   $csv = @fopen($csv_file, 'a');
+   if ($csv === false)
+   {
+      exit("can't open csv file");
+   }
+   if (!flock($csv, LOCK_EX))
+   {
+      fclose($csv);
+      exit("can't open csv file");
+   }
+   $csv_line = date("Y-m-d H:i:s") . ',' . (isset($_SERVER['REMOTE_ADDR']) ? $_SERVER['REMOTE_ADDR'] : '');
+   foreach ($_POST as $value)
+   {
+      $csv_line .= ',' . mervane_csv_value($value);
+   }
+   fwrite($csv, $csv_line . "\r\n");
+   fflush($csv);
+   flock($csv, LOCK_UN);
+   fclose($csv);
+
+   $headers = "From: $billing_email\r\n";
+   $headers .= "Reply-To: $billing_email\r\n";
+   $headers .= "MIME-Version: 1.0\r\n";
+   $headers .= "X-Mailer: PHP Mail generated by: Mervane\r\n";
+   mail($admin_email, $admin_subject, $message, $headers);
+
+   $headers = "From: $admin_email\r\n";
+   $headers .= "Reply-To: $admin_email\r\n";
+   $headers .= "MIME-Version: 1.0\r\n";
+   $headers .= "X-Mailer: PHP Mail generated by: Mervane\r\n";
+   mail($billing_email, $customer_subject, $message, $headers);
+
+   header('Location: ' . $success_url);
+   exit;
+}
+
+// Order page: the cart priced from the product table above, and the details form.
+$cart_lines = mervane_cart_lines($product_list, $product_array);
+$cart_total = mervane_total($cart_lines, $monetary_symbol);
+header('Content-Type: text/html; charset=ISO-8859-1');
+?>
+<!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">
+<html>
+<head>
+<meta http-equiv="Content-Type" content="text/html; charset=ISO-8859-1">
+<title>Check out</title>
+<style type="text/css">
+body
+{
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+   text-align: center;
+}
+div#container
+{
+   margin-left: auto;
+   margin-right: auto;
+   width: 50em;
+   text-align: left;
+}
+input
+{
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+}
+.title
+{
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #006600;
+}
+.blacktext
+{
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+}
+.nobr
+{
+   white-space: nowrap;
+}
+.mervane
+{
+   background: #464444;
+   border: 1px;
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #ffffff;
+}
+.mervaneheader
+{
+   background: #464444;
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #FFFFFF;
+}
+.mervaneentry
+{
+   background: #FFFFFF;
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+}
+.mervanetotal
+{
+   background: #FFFFFF;
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+}
+.mervanebutton
+{
+   background: #FFFFFF;
+   font-family: Verdana, Arial, Helvetica, sans-serif;
+   font-size: 12px;
+   color: #000000;
+}
+</style>
+<script type="text/javascript">
+function CheckForm(theform)
+{
+   var why = "";
+   if (theform.billing_first.value == "") why += "     Billing: First Name\n";
+   if (theform.billing_last.value == "") why += "     Billing: Last Name\n";
+   if (theform.billing_address.value == "") why += "     Billing: Address\n";
+   if (theform.billing_city.value == "") why += "     Billing: City\n";
+   if (theform.billing_state.value == "") why += "     Billing: State\n";
+   if (theform.billing_zip.value == "") why += "     Billing: Zipcode\n";
+   if (theform.billing_phone.value == "") why += "     Billing: Phone\n";
+   if (theform.billing_email.value == "") why += "     Billing: Email\n";
+   if (why != "")
+   {
+      alert("We're sorry, but you must provide the following field(s) before continuing:\n" + why);
+      return false;
+   }
+   return true;
+}
+</script>
+</head>
+<body>
+<div id="container">
+<blockquote>
+<form name="checkout" method="post" action="<?php echo mervane_html(basename(__FILE__)); ?>" onsubmit="return CheckForm(this);">
+<span class="nobr">
+<table class="mervane">
+<tr>
+<td class="mervaneheader"><b>Product Id</b></td>
+<td class="mervaneheader"><b>Product Name</b></td>
+<td class="mervaneheader"><b>Quantity</b></td>
+<td class="mervaneheader"><b>Price</b></td>
+</tr>
+<?php
+// Names in the product table are already HTML-encoded and are shown as they are; the
+// hidden fields carry each table text escaped, so that the browser posts it back unchanged.
+$n = 0;
+foreach ($cart_lines as $line)
+{
+   $n++;
+   echo "<tr>\r\n";
+   echo "<td class=\"mervaneentry\">" . mervane_html($line['id']) . "</td>\r\n";
+   echo "<td class=\"mervaneentry\">" . $line['name'] . "</td>\r\n";
+   echo "<td class=\"mervaneentry\">" . mervane_html($line['quantity']) . "</td>\r\n";
+   echo "<td class=\"mervaneentry\">" . $monetary_symbol . mervane_html(number_format((float)$line['price'], 2, '.', ''));
+   echo "<input type=\"hidden\" name=\"ID_$n\" value=\"" . mervane_html($line['id']) . "\">";
+   echo "<input type=\"hidden\" name=\"QUANTITY_$n\" value=\"" . mervane_html($line['quantity']) . "\">";
+   echo "<input type=\"hidden\" name=\"PRICE_$n\" value=\"" . mervane_html($line['price']) . "\">";
+   echo "<input type=\"hidden\" name=\"NAME_$n\" value=\"" . mervane_html($line['name']) . "\"></td>\r\n";
+   echo "</tr>\r\n";
+}
+?>
+<tr>
+<td class="mervanetotal" colspan="3"><b>TOTAL</b></td>
+<td class="mervanetotal" colspan="2" align="right"><b><?php echo $cart_total; ?></b></td>
+</tr>
+</table>
+<input type="hidden" name="TOTAL" value="<?php echo mervane_html($cart_total); ?>">
+</span>
+<br>
+<span class="blacktext"><b>Please fill out the following information below to complete your order.</b></span>
+<br><br>
+<span class="title"><b>Billing Information:</b></span>
+<table class="blacktext">
+<tr><td>Name:    </td><td><input type="text" name="billing_first" size="18"> <input type="text" name="billing_last" size="15"></td></tr>
+<tr><td>Address: </td><td><input type="text" name="billing_address" size="37"></td></tr>
+<tr><td>Address: </td><td><input type="text" name="billing_address2" size="37"></td></tr>
+<tr><td>City:    </td><td><input type="text" name="billing_city" size="21"></td></tr>
+<tr><td>State:   </td><td><input type="text" name="billing_state" size="1"></td></tr>
+<tr><td>Zip:     </td><td><input type="text" name="billing_zip" size="5"></td></tr>
+<tr><td>Phone:   </td><td><input type="text" name="billing_phone" size="37"></td></tr>
+<tr><td>Fax:     </td><td><input type="text" name="billing_fax" size="37"></td></tr>
+<tr><td>Email:   </td><td><input type="text" name="billing_email" size="37"></td></tr>
+</table>
+<br>
+<span class="title"><b>Shipping Information (if different than billing):</b></span>
+<table class="blacktext">
+<tr><td>Name:    </td><td><input type="text" name="shipping_first" size="18"> <input type="text" name="shipping_last" size="15"></td></tr>
+<tr><td>Address: </td><td><input type="text" name="shipping_address" size="37"></td></tr>
+<tr><td>Address: </td><td><input type="text" name="shipping_address2" size="37"></td></tr>
+<tr><td>City:    </td><td><input type="text" name="shipping_city" size="21"></td></tr>
+<tr><td>State:   </td><td><input type="text" name="shipping_state" size="1"></td></tr>
+<tr><td>Zip:     </td><td><input type="text" name="shipping_zip" size="5"></td></tr>
+<tr><td>Phone:   </td><td><input type="text" name="shipping_phone" size="37"></td></tr>
+<tr><td>Fax:     </td><td><input type="text" name="shipping_fax" size="37"></td></tr>
+<tr><td>Email:   </td><td><input type="text" name="shipping_email" size="37"></td></tr>
+</table>
+<br>
+<span class="title"><b>Comments/Special Instructions:</b></span><br>
+<textarea name="comments" rows="6" cols="40"></textarea>
+<br><br>
+<input type="submit" value="submit order"> <input type="reset" value="Reset">
+</form>
+</blockquote>
+</div>
+</body>
+</html>
