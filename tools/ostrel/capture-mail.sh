@@ -1,0 +1,7 @@
+#!/bin/sh
+# Stands in for sendmail under `ostrel serve`: stores each message that PHP
+# hands over as one .eml file in the folder given as the first argument.
+set -eu
+folder=$1
+mkdir -p "$folder"
+cat > "$(mktemp --suffix=.eml "$folder/$(date +%Y%m%d-%H%M%S)-XXXXXX")"

@@ -1,0 +1,21 @@
+#include <ostream>
+
+#include "commands.h"
+#include "definition.h"
+#include "files.h"
+#include "product_import.h"
+
+namespace ostrel {
+
+// Replaces a definition's catalogue by the products of a CSV table.
+int RunImportProducts(Invocation& in) {
+  const std::filesystem::path table = in.PathOperand(1);
+  mervane::ProductList products =
+      ProductsFromCsv(ReadFileBytes(table), in.Operand(1),
+                      std::filesystem::absolute(table).parent_path());
+  ReplaceDefinitionProducts(in.PathOperand(0), products);
+  in.out << in.Operand(0) << ": " << products.Size() << " products imported\n";
+  return 0;
+}
+
+}  // namespace ostrel
