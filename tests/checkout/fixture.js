@@ -69,6 +69,7 @@ function freePort() {
 //   products      catalogue [{id, name, price}] written into the script's table
 //   fileName      the script's file name in the site folder
 //   edit          function(templateText) -> text, applied before the table is filled in
+//   scriptText    the whole script as published elsewhere (e.g. by the module); replaces the above
 //   phpArgs       extra php arguments (e.g. ['-d', 'max_input_vars=30000'])
 //   env           extra environment for the server (e.g. PHP_CLI_SERVER_WORKERS)
 // Returns a site object; call stop() when done.
@@ -86,7 +87,7 @@ async function startCheckout(options = {}) {
   const errorLog = path.join(dir, '.php-errors.log');
   fs.writeFileSync(errorLog, '');
   const scriptPath = path.join(dir, fileName);
-  fs.writeFileSync(scriptPath, buildScript(products, options.edit), 'latin1');
+  fs.writeFileSync(scriptPath, options.scriptText !== undefined ? options.scriptText : buildScript(products, options.edit), 'latin1');
 
   for (let attempt = 0; ; attempt++) {
     const port = await freePort();
