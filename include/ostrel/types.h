@@ -25,9 +25,20 @@ typedef std::vector<OString> OStringList;
 // A colour in the 0x00BBGGRR layout (red in the lowest byte).
 typedef uint32_t OColor;
 
+// Background modes and DrawText layout flags, with the Windows values.
+enum : int32_t { O_TRANSPARENT = 1, O_OPAQUE = 2 };
+enum : uint32_t {
+  O_DT_CENTER = 0x0001,
+  O_DT_VCENTER = 0x0004,
+  O_DT_WORDBREAK = 0x0010,
+  O_DT_SINGLELINE = 0x0020,
+  O_DT_END_ELLIPSIS = 0x8000,
+};
+
 #if defined(_WIN32)
 
 typedef RECT ORect;
+typedef LOGFONTW OLogFont;
 typedef HDC OHdc;
 typedef HWND OHwnd;
 typedef HBITMAP OBitmapHandle;
@@ -41,33 +52,23 @@ struct ORect {
   int32_t bottom;
 };
 
-// A font description in the shape of the Windows LOGFONTW record.
+// A font description with the fields and layout of the Windows LOGFONTW
+// record; lfHeight < 0 asks for a character height, 0 for the face's default.
 struct OLogFont {
-  int32_t height;
-  int32_t width;
-  int32_t escapement;
-  int32_t orientation;
-  int32_t weight;
-  uint8_t italic;
-  uint8_t underline;
-  uint8_t strikeOut;
-  uint8_t charSet;
-  uint8_t outPrecision;
-  uint8_t clipPrecision;
-  uint8_t quality;
-  uint8_t pitchAndFamily;
-  char16_t faceName[32];
-};
-
-enum : int32_t { O_TRANSPARENT = 1, O_OPAQUE = 2 };
-
-// Layout flags of DrawText, with the Windows values.
-enum : uint32_t {
-  O_DT_CENTER = 0x0001,
-  O_DT_VCENTER = 0x0004,
-  O_DT_WORDBREAK = 0x0010,
-  O_DT_SINGLELINE = 0x0020,
-  O_DT_END_ELLIPSIS = 0x8000,
+  int32_t lfHeight;
+  int32_t lfWidth;
+  int32_t lfEscapement;
+  int32_t lfOrientation;
+  int32_t lfWeight;
+  uint8_t lfItalic;
+  uint8_t lfUnderline;
+  uint8_t lfStrikeOut;
+  uint8_t lfCharSet;
+  uint8_t lfOutPrecision;
+  uint8_t lfClipPrecision;
+  uint8_t lfQuality;
+  uint8_t lfPitchAndFamily;
+  char16_t lfFaceName[32];
 };
 
 // The drawing surface that a host on a platform without GDI hands to Draw in
@@ -75,10 +76,14 @@ enum : uint32_t {
 class ODeviceContext {
  public:
   virtual ~ODeviceContext() = default;
+  // A one-pixel frame on the rectangle's outermost pixels (right and bottom
+  // exclusive): the top and left edges in one colour, the bottom and right
+  // edges in the other. Nothing inside is filled.
   virtual void Draw3dRect(const ORect& rect, OColor topLeft,
                           OColor bottomRight) = 0;
-  // Selects a font (null keeps the surface's default face) and returns the
-  // one selected before. The font stays owned by the caller.
+  // Selects a font (null: the surface's default font) and returns the one
+  // selected before. The font stays owned by the caller and must outlive its
+  // selection.
   virtual const OLogFont* SelectFont(const OLogFont* font) = 0;
   virtual OColor SetTextColor(OColor color) = 0;
   virtual int32_t SetBkMode(int32_t mode) = 0;

@@ -2,29 +2,27 @@
 #ifndef MERVANE_PREVIEW_PREVIEW_H_
 #define MERVANE_PREVIEW_PREVIEW_H_
 
-#include <memory>
-
 #include "model/font_style.h"
 #include "ostrel/types.h"
+#include "platform/preview_platform.h"
 
 namespace mervane {
 
-class PreviewFont;  // the platform's font, built from the main style
-
 class Preview {
  public:
-  Preview();
-  ~Preview();
+  Preview() = default;
   Preview(const Preview&) = delete;
   Preview& operator=(const Preview&) = delete;
 
-  // Rebuilds the preview font from the cart's main style.
-  void CreateFonts(const CFontStyle& mainStyle);
-  // Frames the rectangle and centres the placeholder text in it.
-  void Draw(OHdc dc, const ORect* rect) const;
+  // Rebuilds the preview font from the cart's main style. Without a font
+  // Draw writes in whatever font the device context has selected.
+  void CreateFonts(const CFontStyle& mainStyle) noexcept;
+  // Frames the rectangle and centres the placeholder text in it; leaves the
+  // device context's font, text colour and background mode as it found them.
+  void Draw(OHdc dc, const ORect* rect) const noexcept;
 
  private:
-  std::unique_ptr<PreviewFont> font_;
+  platform::FontPtr font_;
 };
 
 }  // namespace mervane

@@ -1,0 +1,92 @@
+#include <windows.h>
+
+#include <new>
+
+#include "platform/preview_platform.h"
+
+namespace mervane::platform {
+
+class Font {
+ public:
+  explicit Font(HFONT handle) : handle_(handle) {}
+  ~Font() { DeleteObject(handle_); }
+  Font(const Font&) = delete;
+  Font& operator=(const Font&) = delete;
+
+  HFONT Handle() const { return handle_; }
+
+ private:
+  HFONT handle_;
+};
+
+void FontDeleter::operator()(Font* font) const { delete font; }
+
+OLogFont DefaultGuiFont() {
+  LOGFONTW font = {};
+  GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  return font;
+}
+
+int32_t ScreenPixelsPerInchY() {
+  HDC screen = GetDC(nullptr);
+  const int32_t dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+FontPtr MakeFont(const OLogFont& description) {
+  HFONT handle = CreateFontIndirectW(&description);
+  if (handle == nullptr) return nullptr;
+  Font* font = new (std::nothrow) Font(handle);
+  if (font == nullptr) DeleteObject(handle);
+  return FontPtr(font);
+}
+
+namespace {
+
+// Fills left..right-1 by top..bottom-1; an empty or inverted span paints
+// nothing.
+void FillSpan(HDC dc, LONG left, LONG top, LONG right, LONG bottom,
+              OColor color) {
+  if (left >= right || top >= bottom) return;
+  HBRUSH brush = CreateSolidBrush(color);
+  if (brush == nullptr) return;
+  const RECT span = {left, top, right, bottom};
+  FillRect(dc, &span, brush);
+  DeleteObject(brush);
+}
+
+}  // namespace
+
+// Brushes rather than the background colour, so that the device context's
+// state is untouched.
+void DeviceContext::Draw3dRect(const ORect& rect, OColor topLeft,
+                               OColor bottomRight) {
+  const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
+  FillSpan(dc_, l, t, r - 1, t + 1, topLeft);
+  FillSpan(dc_, l, t, l + 1, b - 1, topLeft);
+  FillSpan(dc_, r - 1, t, r, b, bottomRight);
+  FillSpan(dc_, l, b - 1, r, b, bottomRight);
+}
+
+SelectedFont DeviceContext::SelectFont(const Font& font) {
+  return SelectObject(dc_, font.Handle());
+}
+
+void DeviceContext::RestoreFont(SelectedFont font) {
+  SelectObject(dc_, const_cast<void*>(font));
+}
+
+OColor DeviceContext::SetTextColor(OColor color) {
+  return ::SetTextColor(dc_, color);
+}
+
+int32_t DeviceContext::SetBkMode(int32_t mode) { return ::SetBkMode(dc_, mode); }
+
+void DeviceContext::DrawFormattedText(const OString& text, const ORect& rect,
+                                      uint32_t format) {
+  RECT area = rect;
+  DrawTextW(dc_, text.c_str(), -1, &area, format);
+}
+
+}  // namespace mervane::platform
