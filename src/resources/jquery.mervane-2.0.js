@@ -33,6 +33,9 @@
  *   that number, so " 2" and "2.0" both become 2.
  * - Enter in one of the cart's own text fields never submits the form; in a
  *   cart line's quantity field it commits the change.
+ * - Carts on one page work apart from each other but share the stored cart:
+ *   each keeps only the stored lines of its own products, and the cart that
+ *   changes last writes the store.
  *
  * Hooks are called with the container as `this` and the product's hidden
  * input as a jQuery object; onAdd, onRemove and onUpdate cancel the action by
