@@ -31,9 +31,14 @@ OString CMervaneExtension::GetHtml(const OString&) {
 
 OString CMervaneExtension::GetHeaderHtml() { return BuildHeaderHtml(settings_); }
 
+// Nothing may escape to the host: running out of memory fails the publish.
 int32_t CMervaneExtension::CopyFiles(const OString& publishFolder,
                                      const OString&) {
-  return mervane::CopyFiles(settings_, publishFolder);
+  try {
+    return mervane::CopyFiles(settings_, publishFolder);
+  } catch (...) {
+    return 0;
+  }
 }
 
 void CMervaneExtension::Move(const ORect& rect) {

@@ -4,6 +4,7 @@
 
 #include "framework/text.h"
 #include "model/publish_folders.h"
+#include "platform/files.h"
 
 namespace mervane {
 
@@ -73,7 +74,7 @@ OString EncodeHtml(const OString& text) {
 }
 
 OString ExtractFileName(const OString& path) {
-  size_t slash = path.rfind(OSTR('\\'));
+  size_t slash = path.find_last_of(platform::FileNameSeparators());
   return slash == OString::npos ? path : path.substr(slash + 1);
 }
 

@@ -13,7 +13,8 @@ OString BuildPageMarkup(const CartSettings& settings);
 // Makes text safe for an HTML attribute value; line feeds become "<br>".
 OString EncodeHtml(const OString& text);
 
-// The part of a path after its last backslash, or the whole path.
+// The file name at the end of a stored picture path: the part after its last
+// separator ("\\"; on Linux also "/"), or the whole path.
 OString ExtractFileName(const OString& path);
 
 }  // namespace mervane
