@@ -15,9 +15,40 @@ std::vector<Fields> FieldsOf(std::string_view text) {
   return rows;
 }
 
-TEST(CsvTable, QuotedCommasQuotesAndLineBreaks) {
-  EXPECT_EQ(FieldsOf("a,b\r\n\"x, y\",\"say \"\"hi\"\"\"\r\n\"two\nlines\",z\n"),
-            (std::vector<Fields>{{"a", "b"}, {"x, y", "say \"hi\""}, {"two\nlines", "z"}}));
+std::string ErrorOf(std::string_view text) {
+  try {
+    ParseCsv(text, "t.csv");
+  } catch (const ToolError& e) {
+    EXPECT_EQ(e.status(), kExitBadInput);
+    return e.what();
+  }
+  return "no error";
 }
+
+TEST(CsvTable, QuotedCommasQuotesAndLineBreaks) {
+  EXPECT_EQ(FieldsOf("a,b\r\n\"x, y\",\"say \"\"hi\"\"\"\r\n\"two\r\nlines\",z\n"),
+            (std::vector<Fields>{{"a", "b"}, {"x, y", "say \"hi\""}, {"two\r\nlines", "z"}}));
+}
+
+TEST(CsvTable, ByteOrderMarkEmptyFieldsAndLineEnds) {
+  EXPECT_EQ(FieldsOf("\xEF\xBB\xBFname,price\n,\n\ncr\rend,\"\"\r\nlast,row"),
+            (std::vector<Fields>{{"name", "price"}, {"", ""}, {"cr"}, {"end", ""},
+                                 {"last", "row"}}));
+}
+
+TEST(CsvTable, RecordsKnowTheLineTheyStartOn) {
+  std::vector<CsvRecord> records = ParseCsv("h\n\"a\nb\"\nc\n", "t.csv");
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1].line, 2);
+  EXPECT_EQ(records[2].line, 4);
+}
+
+TEST(CsvTable, MalformedQuotesNameTheLine) {
+  EXPECT_EQ(ErrorOf("a\n\"open\nstill open"),
+            "t.csv:3: a quoted field opened on line 2 is not closed");
+  EXPECT_EQ(ErrorOf("a\n\"x\"y,z"), "t.csv:2: text after a closing quote");
+  EXPECT_EQ(ErrorOf("a\nb\"c"), "t.csv:2: a quote inside an unquoted field");
+}
+
 }  // namespace
 }  // namespace ostrel

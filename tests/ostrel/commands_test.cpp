@@ -1,0 +1,157 @@
+// The commands against the built module: what the host asks a widget for,
+// blocks stored and loaded through Serialize, publishing and bad input.
+#include <gtest/gtest.h>
+
+#include "definition.h"
+#include "framework/text.h"
+#include "ostrel_test_support.h"
+#include "widget_host.h"
+
+namespace ostrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Ostrel;
+using testing::CommandResult;
+using testing::TempFolder;
+using testing::Utf8;
+
+constexpr char kCart[] = R"({
+  "id": 3,
+  "bounds": [0, 0, 600, 400],
+  "products": [
+    {"name": "Rye & Co", "price": "4.80", "image": "img/rye.png", "productId": "R1",
+     "category": "Bread", "description": "Dense"},
+    {"name": "Scone", "price": "1.20", "image": "img/scone.jpg", "productId": "S1"}
+  ],
+  "labelCheckout": "Pay"
+})";
+
+class Commands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cart_ = Utf8(folder_.Write("cart.json", kCart));
+    folder_.Write("img/rye.png", "rye picture");
+    folder_.Write("img/scone.jpg", "scone picture");
+  }
+  TempFolder folder_;
+  std::string cart_;
+};
+
+TEST_F(Commands, RenderGivesTheWidgetsTextsWithItsElementId) {
+  CommandResult html = Ostrel({"render", cart_, "html"});
+  ASSERT_EQ(html.status, 0) << html.err;
+  EXPECT_EQ(html.out.rfind("<form action=\"mervane_checkout.php\" method=\"post\">\r\n"
+                           "<div id=\"Cart3\" class=\"mvMain\">\r\n", 0), 0u) << html.out;
+  EXPECT_NE(html.out.find("pimage=\"images/rye.png\""), std::string::npos);
+  EXPECT_NE(html.out.find("pname=\"Rye &amp; Co\""), std::string::npos);
+
+  EXPECT_NE(Ostrel({"render", cart_, "html", "--raw"}).out.find("id=\"$ID$\""),
+            std::string::npos);
+  EXPECT_EQ(Ostrel({"render", cart_, "head"}).out,
+            "<link href=\"styles/mervane.css\" rel=\"stylesheet\" type=\"text/css\">\r\n"
+            "<script type=\"text/javascript\" src=\"scripts/jquery.mervane-2.0.js\">"
+            "</script>\r\n");
+  EXPECT_EQ(Ostrel({"render", cart_, "resources"}).out, "jquery-1.9.1.min.js\n");
+  CommandResult ready = Ostrel({"render", cart_, "ready"});
+  EXPECT_EQ(ready.status, 0);
+  EXPECT_EQ(ready.out.find("$ID$"), std::string::npos);
+}
+
+TEST_F(Commands, SaveAndLoadRoundTripThroughTheModule) {
+  const std::string block = Utf8(folder_ / "cart.block");
+  CommandResult save = Ostrel({"save", cart_, block});
+  ASSERT_EQ(save.status, 0) << save.err;
+  const mervane::CartSettings definition = ReadDefinition(cart_);
+  EXPECT_EQ(ReadBinaryFile(block), StoreBlock(definition))
+      << "the module stores the block that the model writes";
+
+  CommandResult load = Ostrel({"load", block});
+  ASSERT_EQ(load.status, 0) << load.err;
+  mervane::CartSettings loaded = ParseDefinition(load.out, "/", "load");
+  EXPECT_EQ(StoreBlock(loaded), StoreBlock(definition));
+  EXPECT_EQ(loaded.id, 3);
+  EXPECT_EQ(loaded.labelCheckout, OSTR("Pay"));
+  EXPECT_EQ(loaded.products[1].image, definition.products[1].image);
+}
+
+TEST_F(Commands, LoadRefusesTruncatedOrOverlongBlocks) {
+  Bytes block = StoreBlock(ReadDefinition(cart_));
+  const fs::path file = folder_ / "bad.block";
+
+  WriteBinaryFile(file, Bytes(block.begin(), block.end() - 1));
+  CommandResult truncated = Ostrel({"load", Utf8(file)});
+  EXPECT_EQ(truncated.status, 2);
+  EXPECT_NE(truncated.err.find("truncated"), std::string::npos) << truncated.err;
+  EXPECT_TRUE(truncated.out.empty());
+
+  block.push_back(0);
+  WriteBinaryFile(file, block);
+  CommandResult overlong = Ostrel({"load", Utf8(file)});
+  EXPECT_EQ(overlong.status, 2);
+  EXPECT_NE(overlong.err.find("1 bytes follow the block"), std::string::npos) << overlong.err;
+}
+
+TEST_F(Commands, PublishWritesThePicturesScriptsAndCheckout) {
+  const fs::path site = folder_ / "site";
+  CommandResult publish = Ostrel({"publish", cart_, Utf8(site)});
+  ASSERT_EQ(publish.status, 0) << publish.err;
+  EXPECT_EQ(ReadFileBytes(site / "images/rye.png"), "rye picture");
+  EXPECT_EQ(ReadFileBytes(site / "images/scone.jpg"), "scone picture");
+  EXPECT_TRUE(fs::is_regular_file(site / "scripts/jquery.mervane-2.0.js"));
+  EXPECT_TRUE(fs::is_regular_file(site / "styles/mervane.css"));
+  EXPECT_NE(ReadFileBytes(site / "mervane_checkout.php").find("'product_id'=>'S1'"),
+            std::string::npos);
+}
+
+TEST_F(Commands, PublishReportsAnUnwritableCheckoutScript) {
+  const std::string cart = Utf8(folder_.Write("nophp.json", R"({"phpFileName": ""})"));
+  CommandResult publish = Ostrel({"publish", cart, Utf8(folder_ / "site")});
+  EXPECT_EQ(publish.status, 3);
+  EXPECT_NE(publish.err.find("CopyFiles returned 0"), std::string::npos) << publish.err;
+}
+
+TEST_F(Commands, BadDefinitionsAndCommandLinesExitWith2) {
+  struct Case {
+    std::string json;
+    std::string message;
+  };
+  for (const Case& c : std::vector<Case>{
+           {R"({"labelCheckOut": "x"})", "labelCheckOut: unknown key"},
+           {R"({"padding": true})", "padding: expected a 32-bit integer"},
+           {R"({"mainStyle": {"textColor": "#12"}})", "mainStyle.textColor: expected a colour"}}) {
+    CommandResult run = Ostrel({"render", Utf8(folder_.Write("bad.json", c.json)), "html"});
+    EXPECT_EQ(run.status, 2) << c.json;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  EXPECT_EQ(Ostrel({"render", cart_, "body"}).status, 2);
+  EXPECT_EQ(Ostrel({"render", cart_}).status, 2);
+  EXPECT_EQ(Ostrel({"frobnicate"}).status, 2);
+  EXPECT_EQ(Ostrel({"load", "x", "--colour", "red"}).status, 2);
+  EXPECT_EQ(Ostrel({"render", Utf8(folder_ / "missing.json"), "html"}).status, 1);
+}
+
+TEST_F(Commands, ImportProductsReplacesTheCatalogue) {
+  const std::string table = Utf8(folder_.Write(
+      "products.csv", "name,price,image,productId\n\"Bun, iced\",0.90,img/bun.png,B9\n"));
+  CommandResult run = Ostrel({"import-products", cart_, table});
+  ASSERT_EQ(run.status, 0) << run.err;
+  mervane::CartSettings s = ReadDefinition(cart_);
+  ASSERT_EQ(s.products.Size(), 1u);
+  EXPECT_EQ(s.products[0].name, OSTR("Bun, iced"));
+  EXPECT_EQ(s.products[0].image, PathForModule(folder_ / "img/bun.png"));
+  EXPECT_EQ(s.labelCheckout, OSTR("Pay"));
+}
+
+TEST(ModuleLoading, AMissingModuleIsAClearFailure) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--module", "no-such.uoex", "info"}, out, err), 1);
+  EXPECT_NE(err.str().find("cannot load the module no-such.uoex"), std::string::npos);
+  CommandResult info = Ostrel({"info"});
+  EXPECT_EQ(info.out,
+            "Mervane\nA flexible and feature rich jQuery plug-in for a shopping cart.\n");
+}
+
+}  // namespace
+}  // namespace ostrel

@@ -1,0 +1,152 @@
+// Whole sites: pages, shared scripts, publishing, and the site project in
+// which the widgets' blocks follow each other without framing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "framework/text.h"
+#include "ostrel_test_support.h"
+
+namespace ostrel {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::Ostrel;
+using testing::CommandResult;
+using testing::TempFolder;
+using testing::Utf8;
+
+class Site : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_.Write("a.json", R"({"products": [{"name": "Bun", "productId": "B1",
+                                 "image": "bun.png"}]})");
+    folder_.Write("b.json", R"({"paymentProcessor": 5, "checkoutUrl": "https://x.example/",
+                                 "cssFileName": "b.css"})");
+    folder_.Write("bun.png", "bun");
+    folder_.Write("thanks.html", "thanks");
+    jquery_ = Utf8(folder_.Write("jq.js", "/* jQuery stand-in */"));
+    site_ = Utf8(folder_.Write("site.json", R"({
+      "title": "Test shop",
+      "head": "<meta name=\"x\">",
+      "pages": [
+        {"file": "index.html", "title": "Home", "html": "<h1>Hi</h1>",
+         "widgets": [{"definition": "a.json", "bounds": [0, 0, 300, 200]},
+                     {"definition": "b.json", "bounds": [0, 220, 400, 500]}]},
+        {"file": "info/about.html", "title": "About"}
+      ],
+      "files": ["thanks.html"]
+    })"));
+  }
+
+  CommandResult Build() { return Ostrel({"site", site_, Utf8(out_), "--jquery", jquery_}); }
+
+  std::string Project() const { return Utf8(out_ / "site.project"); }
+
+  TempFolder folder_;
+  fs::path out_ = folder_ / "out";
+  std::string site_;
+  std::string jquery_;
+};
+
+TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
+  CommandResult build = Build();
+  ASSERT_EQ(build.status, 0) << build.err;
+  const std::string page = ReadFileBytes(out_ / "index.html");
+  const size_t jquery = page.find("<script type=\"text/javascript\" src=\"scripts/jquery-1.9.1.min.js\">");
+  const size_t cart = page.find("src=\"scripts/jquery.mervane-2.0.js\"");
+  ASSERT_NE(jquery, std::string::npos) << page;
+  EXPECT_LT(jquery, cart) << "jQuery comes before the cart plug-in";
+  EXPECT_EQ(page.find("src=\"scripts/jquery.mervane-2.0.js\"", cart + 1), std::string::npos)
+      << "a head line that both widgets give appears once";
+  EXPECT_NE(page.find("href=\"styles/mervane.css\""), std::string::npos);
+  EXPECT_NE(page.find("href=\"styles/b.css\""), std::string::npos);
+  EXPECT_NE(page.find("<title>Home - Test shop</title>"), std::string::npos);
+  EXPECT_NE(page.find("<div id=\"Cart1\" class=\"mvMain\">"), std::string::npos);
+  EXPECT_NE(page.find("<div id=\"Cart2\" class=\"mvMain\">"), std::string::npos);
+  EXPECT_NE(page.find("id=\"wb_Cart2\" style=\"position:absolute;left:0px;top:220px;"
+                      "width:400px;height:280px;"), std::string::npos);
+  EXPECT_EQ(page.find("$ID$"), std::string::npos) << page;
+  EXPECT_EQ(page.find("$(document).ready"), page.rfind("$(document).ready"));
+  EXPECT_NE(page.find("$(\"#Cart2\").mervane("), std::string::npos);
+
+  const std::string about = ReadFileBytes(out_ / "info/about.html");
+  EXPECT_EQ(about.find("<script"), std::string::npos) << "no widget, no scripts";
+  EXPECT_EQ(ReadFileBytes(out_ / "scripts/jquery-1.9.1.min.js"), "/* jQuery stand-in */");
+  EXPECT_EQ(ReadFileBytes(out_ / "images/bun.png"), "bun");
+  EXPECT_EQ(ReadFileBytes(out_ / "thanks.html"), "thanks");
+  EXPECT_TRUE(fs::is_regular_file(out_ / "mervane_checkout.php"));
+}
+
+TEST_F(Site, ProjectReadsBackWidgetByWidget) {
+  ASSERT_EQ(Build().status, 0);
+  CommandResult load = Ostrel({"site-load", Project()});
+  ASSERT_EQ(load.status, 0) << load.err;
+  EXPECT_NE(load.out.find("index.html \"Home\"\n  Cart1: 1 products, block of "),
+            std::string::npos) << load.out;
+  EXPECT_NE(load.out.find("from a.json\n  Cart2: 0 products"), std::string::npos);
+  EXPECT_NE(load.out.find("verified: 2 widgets"), std::string::npos);
+}
+
+// The first widget's block ends where the second widget's host data begins.
+size_t EndOfFirstBlock(const Bytes& project) {
+  const Bytes tag = {0xFF, 0xFE, 0xFF, 6, 'w', 0, 'i', 0, 'd', 0, 'g', 0, 'e', 0, 't', 0};
+  auto first = std::search(project.begin(), project.end(), tag.begin(), tag.end());
+  auto second = std::search(first + 1, project.end(), tag.begin(), tag.end());
+  EXPECT_NE(second, project.end());
+  return second - project.begin();
+}
+
+TEST_F(Site, AWidgetReadingTooManyOrTooFewBytesBreaksWhatFollows) {
+  ASSERT_EQ(Build().status, 0);
+  const Bytes good = ReadBinaryFile(Project());
+  const size_t end = EndOfFirstBlock(good);
+
+  Bytes shorter = good;
+  shorter.erase(shorter.begin() + end - 1);
+  Bytes longer = good;
+  longer.insert(longer.begin() + end, 0);
+  Bytes trailing = good;
+  trailing.push_back(0);
+  Bytes cut(good.begin(), good.end() - 3);
+
+  struct Case {
+    const char* what;
+    const Bytes& bytes;
+    const char* message;
+  };
+  for (const Case& c : {Case{"a byte short", shorter, "widget Cart1 on index.html"},
+                        Case{"a byte too many", longer, "widget Cart1 on index.html"},
+                        Case{"data after the end", trailing, "data follows the end"},
+                        Case{"cut short", cut, "ends early"}}) {
+    WriteBinaryFile(Project(), c.bytes);
+    CommandResult load = Ostrel({"site-load", Project()});
+    EXPECT_EQ(load.status, 2) << c.what;
+    EXPECT_NE(load.err.find(c.message), std::string::npos) << c.what << ": " << load.err;
+  }
+}
+
+TEST_F(Site, MissingJQueryIsAClearFailure) {
+  CommandResult build = Ostrel({"site", site_, Utf8(out_), "--jquery", Utf8(folder_ / "none.js")});
+  EXPECT_EQ(build.status, 1);
+  EXPECT_NE(build.err.find("jQuery 1.9.1 not found at"), std::string::npos) << build.err;
+}
+
+TEST_F(Site, BadSiteFilesNameTheKey) {
+  struct Case {
+    const char* json;
+    const char* message;
+  };
+  for (const Case& c : {
+           Case{R"({"pages": [{"file": "../x.html"}]})", "pages[0].file: expected a relative path"},
+           Case{R"({"pages": [{"file": "a.html", "widgets": [{}]}]})", "needs a \"definition\""},
+           Case{R"({"pages": [{"file": "a.html"}, {"file": "a.html"}]})", "a second page"},
+           Case{R"({"page": []})", "page: unknown key"}}) {
+    CommandResult run = Ostrel({"site", Utf8(folder_.Write("bad.json", c.json)), Utf8(out_)});
+    EXPECT_EQ(run.status, 2) << c.json;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+}  // namespace
+}  // namespace ostrel
