@@ -1,0 +1,52 @@
+#include "publish/checkout_script.h"
+
+#include <string>
+
+#include "framework/text.h"
+#include "output/page_markup.h"
+#include "platform/platform.h"
+
+namespace mervane {
+
+namespace {
+
+// One "   \"id\" =>array(...),\r\n" entry of the PHP product table.
+void AppendProductEntry(OString& out, const CProduct& p) {
+  out += OSTR("   \"");
+  out += p.productId;
+  out += OSTR("\" =>array('product_id'=>'");
+  out += p.productId;
+  out += OSTR("', 'product_name'=>'");
+  out += EncodeHtml(p.name);
+  out += OSTR("', 'product_price'=>'");
+  out += p.price;
+  out += OSTR("'),\r\n");
+}
+
+bool IsEntrySeparator(OChar c) {
+  return c == OSTR(',') || c == OSTR('\r') || c == OSTR('\n');
+}
+
+// The PHP array literal, keyed by product id, in catalogue order.
+OString BuildProductTable(const ProductList& products) {
+  OString out = OSTR("array(\r\n");
+  for (const CProduct& p : products) AppendProductEntry(out, p);
+  while (IsEntrySeparator(out.back())) out.pop_back();
+  out += OSTR(')');
+  return out;
+}
+
+}  // namespace
+
+OString GetDefaultCheckoutScript() {
+  std::string bytes;
+  platform::LoadModuleResource("MERVANE_CHECKOUT.PHP", "PHP", bytes);
+  return FromUtf8(bytes);
+}
+
+OString ReplaceProducts(const ProductList& products, OString text) {
+  ReplaceAll(text, OSTR("_PRODUCTS_"), BuildProductTable(products));
+  return text;
+}
+
+}  // namespace mervane

@@ -1,0 +1,163 @@
+#include "publish/stylesheet.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <string_view>
+
+#include "test_support.h"
+
+namespace mervane {
+namespace {
+
+using testing::U;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// A default cart placed at (10, 20) with a size of 800 x 500.
+CartSettings PlacedCart() {
+  CartSettings c;
+  c.bounds = {10, 20, 810, 520};
+  return c;
+}
+
+// The rule for `selector`, from its selector line to its closing brace.
+std::string RuleOf(const CartSettings& c, std::string_view selector) {
+  const std::string css = ToUtf8(BuildStylesheet(c));
+  const std::string head = "}\r\n" + std::string(selector) + "\r\n{\r\n";
+  const size_t at = css.find(head);
+  if (at == std::string::npos) return std::string();
+  return css.substr(at + 3, css.find("}\r\n", at + 3) + 3 - (at + 3));
+}
+
+bool HasLine(const std::string& rule, std::string_view line) {
+  return rule.find("\r\n" + std::string(line) + "\r\n") != std::string::npos;
+}
+
+TEST(StylesheetTest, DefaultCartMatchesTheGoldenFile) {
+  const std::string golden =
+      ReadFile(MERVANE_SOURCE_DIR "/tests/unit/publish/golden/default.css");
+  ASSERT_FALSE(golden.empty());
+  EXPECT_EQ(ToUtf8(BuildStylesheet(PlacedCart())), golden);
+}
+
+TEST(StylesheetTest, SizesComeFromTheBoundsAndAreNotClamped) {
+  CartSettings c;
+  c.bounds = {100, 50, 500, 80};  // 400 x 30
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvTabs"), "   height: 28px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvCartHeader .mvCartTitle1"), "   width: -10px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvCartList .mvCartItem .mvCartItemTitle1"),
+                      "   width: -10px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvCartList"), "   height: -8px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvProductList"), "   height: -8px;"));
+}
+
+TEST(StylesheetTest, PaddingFeedsItsRulesAndOnlyPositivePaddingSetsProductListTop) {
+  CartSettings c = PlacedCart();
+  c.padding = 0;
+  EXPECT_EQ(RuleOf(c, ".mvMain .mvProductList"),
+            ".mvMain .mvProductList\r\n{\r\n   display: block;\r\n   position: relative;\r\n"
+            "   padding: 0px;\r\n   margin: 0;\r\n   margin-right: 0px;\r\n"
+            "   height: 462px;\r\n   border: 0px solid #F5F5F5;\r\n"
+            "   background: #FFFFFF;\r\n   overflow: auto;\r\n}\r\n");
+
+  c.padding = -3;
+  const std::string negative = RuleOf(c, ".mvMain .mvProductList");
+  EXPECT_TRUE(HasLine(negative, "   padding: -3px;"));
+  EXPECT_EQ(negative.find("padding-top"), std::string::npos);
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvCartHeader .mvCartTitle"), "   padding-top: -1px;"));
+
+  c.padding = 99;
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvProductList"), "   padding-top: 98px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvSearchPanel .mvTxtSearch"), "   padding: 1px 101px;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain .mvCartList .mvCartItem .mvCartItemTitle"),
+                      "   padding-left: 101px;"));
+}
+
+TEST(StylesheetTest, FontSwitchesAreWrittenInBothStatesAndNamesUnquoted) {
+  CartSettings c = PlacedCart();
+  c.productsStyle.fontName = U("Trebuchet MS");
+  c.productsStyle.bold = 2;
+  c.productsStyle.italic = -1;
+  c.productsStyle.underline = 1;
+  c.productsStyle.fontSize = 7;
+  const std::string products = RuleOf(c, ".mvMain .mvProductList .mvProducts");
+  EXPECT_NE(products.find("   font-family: Trebuchet MS;\r\n   font-weight: bold;\r\n"
+                          "   font-style: italic;\r\n   text-decoration: underline;\r\n"
+                          "   font-size: 9.3px;\r\n"),
+            std::string::npos);
+  // The other styles keep their own, switched-off fonts.
+  EXPECT_NE(RuleOf(c, ".mvLabelSubtotalText")
+                .find("   font-family: Arial;\r\n   font-weight: normal;\r\n"
+                      "   font-style: normal;\r\n   text-decoration: none;\r\n"),
+            std::string::npos);
+}
+
+TEST(StylesheetTest, ButtonHoverRepeatsOnlyTheUnderlineOfItsStyle) {
+  CartSettings c = PlacedCart();
+  c.buttonsStyle.underline = 1;
+  c.buttonsStyle.bold = 1;
+  c.checkoutButtonStyle.textColorHover = Rgb(1, 2, 3);
+  const char* const buttonHovers[] = {".mvSearch:hover ", ".mvRemove:hover",
+                                      ".mvAddToCart:hover"};
+  for (const char* selector : buttonHovers)
+    EXPECT_EQ(RuleOf(c, selector),
+              std::string(selector) +
+                  "\r\n{\r\n   color: #FFFFFF;\r\n   background-color: #5A5655;\r\n"
+                  "   border: 1px solid #5A5655;\r\n   text-decoration: underline;\r\n}\r\n");
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvCheckoutButton:hover"), "   color: #010203;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvCheckoutButton:hover"), "   text-decoration: none;"));
+}
+
+TEST(StylesheetTest, EachStyleColoursItsOwnRules) {
+  CartSettings c = PlacedCart();
+  c.listBackgroundColor = Rgb(0x11, 0x22, 0x33);
+  c.mainStyle.backgroundColorHover = Rgb(0x44, 0x55, 0x66);
+  c.messageBarStyle.borderColor = Rgb(0x77, 0x88, 0x99);
+  c.messageBarStyle.borderRadius = -4;
+  EXPECT_TRUE(HasLine(RuleOf(c, ".tooltip"), "   color: #112233;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".sImgLoader"), "   background-color: #112233;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain ul.mvMenuBar li a:hover"),
+                      "   border-bottom: 1px solid #445566;"));
+  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain ul.mvMenuBar li a.sel"), "   background: #445566;"));
+  for (const char* bar : {".mvMessageBar", ".mvMessageBar2"}) {
+    EXPECT_TRUE(HasLine(RuleOf(c, bar), "   border: 1px solid #778899;"));
+    EXPECT_TRUE(HasLine(RuleOf(c, bar), "   -moz-border-radius: -4px;"));
+  }
+}
+
+TEST(StylesheetTest, ColoursPrintRedFirstAndIgnoreTheTopByte) {
+  EXPECT_EQ(ColorToString(0x0055565A), OSTR("#5A5655"));
+  EXPECT_EQ(ColorToString(0xFFFFFFFF), OSTR("#FFFFFF"));
+  EXPECT_EQ(ColorToString(0xAB0A0B0C), OSTR("#0C0B0A"));
+  EXPECT_EQ(ColorToString(0), OSTR("#000000"));
+}
+
+TEST(StylesheetTest, FontSizesFollowThePointTable) {
+  const std::pair<int32_t, const char*> sizes[] = {
+      {-5, "8"},  {6, "8"},   {7, "9.3"},  {8, "11"},  {9, "12"},  {10, "13"},
+      {11, "15"}, {12, "16"}, {13, "17"},  {14, "19"}, {15, "20"}, {16, "21"},
+      {17, "24"}, {18, "24"}, {19, "27"},  {20, "27"}, {21, "29"}, {22, "29"},
+      {23, "32"}, {24, "32"}, {25, "35"},  {26, "35"}, {27, "37"}, {28, "37"},
+      {29, "43"}, {32, "43"}, {33, "48"},  {36, "48"}, {37, "53"}, {40, "53"},
+      {41, "64"}, {48, "64"}, {49, "75"},  {56, "75"}, {57, "85"}, {64, "85"},
+      {65, "96"}, {72, "96"}, {73, "107"}, {80, "107"}, {81, "128"}, {96, "128"},
+      {97, "12"}, {100, "12"},
+  };
+  for (const auto& [points, pixels] : sizes)
+    EXPECT_EQ(FontSizeToString(points), U(pixels)) << points;
+}
+
+TEST(StylesheetTest, IntegersAreSignedDecimal) {
+  EXPECT_EQ(IntToString(0), OSTR("0"));
+  EXPECT_EQ(IntToString(-410), OSTR("-410"));
+  EXPECT_EQ(IntToString(2147483647), OSTR("2147483647"));
+}
+
+}  // namespace
+}  // namespace mervane
