@@ -6,7 +6,9 @@
 // leaves only the generators' own cost.
 #include <benchmark/benchmark.h>
 
-#include "bench_carts.h"
+#include <string>
+
+#include "framework/text.h"
 #include "output/page_markup.h"
 #include "output/ready_script.h"
 #include "publish/checkout_script.h"
@@ -31,8 +33,26 @@ void Measure(benchmark::State& state, const CartSettings& cart, Generate generat
   Report(state, cart.products.Size(), text);
 }
 
+// A catalogue of `count` products, each with its own id, name and picture.
+ProductList Catalogue(size_t count) {
+  CProduct p;
+  p.price = OSTR("12.50");
+  p.description = OSTR("Hand-made, 250 g.\r\nKeeps for a week.");
+  p.category = OSTR("Biscuits & more");
+  ProductList products;
+  for (size_t i = 0; i < count; ++i) {
+    const OString n = FromAscii(std::to_string(i));
+    p.productId = OSTR("SKU") + n;
+    p.name = OSTR("Oat biscuit \"") + n + OSTR("\" \u00e9dition");
+    p.image = OSTR("C:\\Shop\\Pictures\\biscuit_") + n + OSTR(".jpg");
+    products.Append(p);
+  }
+  return products;
+}
+
 CartSettings Cart(const benchmark::State& state, int32_t processor) {
-  CartSettings cart = bench::CartWithProducts(static_cast<size_t>(state.range(0)));
+  CartSettings cart;
+  cart.products = Catalogue(static_cast<size_t>(state.range(0)));
   cart.paymentProcessor = processor;
   cart.bounds = {0, 0, 800, 500};
   cart.hiddenFields = {OSTR("cmd|_cart"), OSTR("upload|1"), OSTR("currency_code|USD")};
