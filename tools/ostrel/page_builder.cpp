@@ -62,8 +62,8 @@ void AppendWidgets(std::string& out, const std::vector<PageWidgetText>& widgets)
   int32_t width = 0;
   int32_t height = 0;
   for (const PageWidgetText& w : widgets) {
-    width = std::max(width, w.bounds.right);
-    height = std::max(height, w.bounds.bottom);
+    width = std::max<int32_t>(width, w.bounds.right);
+    height = std::max<int32_t>(height, w.bounds.bottom);
   }
   out += "<div id=\"widgets\" style=\"position:relative;margin:0 auto;width:" + Px(width) +
          ";height:" + Px(height) + ";\">\r\n";
