@@ -88,20 +88,6 @@ TEST(GeneratedCodeTest, GatewayCheckoutPostsDescriptionAmountAndFields) {
             "</form>");
 }
 
-TEST(GeneratedCodeTest, OtherTargetPostsOnlyTheStoredFieldsToTheUrl) {
-  const ToolRun run = Checkout(Cart(kOtherTarget), "['SKU2|4']");
-  if (!run.available) GTEST_SKIP() << "node is not available here";
-  ASSERT_EQ(run.status, 0) << run.output;
-  EXPECT_EQ(run.output,
-            "<form action=\"https://shop.example/pay?x=1\" method=\"post\">"
-            "<input type=\"hidden\" name=\"account\" value=\"me@example.com\" />"
-            "<input type=\"hidden\" name=\"total\" value=\"10\" />"
-            "<input type=\"hidden\" name=\"what\" value=\"SKU2, Tea, Qty. 4\n\" />"
-            "<input type=\"hidden\" name=\"note\" value=\"line one\r\nline two\" />"
-            "<input type=\"hidden\" name=\"bare\" value=\"\" />"
-            "</form>");
-}
-
 TEST(GeneratedCodeTest, PayPalCheckoutPostsNumberedItemsThenFields) {
   const ToolRun run = Checkout(Cart(kPayPal), "['SKU2|1', 'SKU1|3', 'GONE|2']");
   if (!run.available) GTEST_SKIP() << "node is not available here";

@@ -44,14 +44,6 @@ TEST(GatewaysTest, PresetsFillTheUrlAndReplaceTheFields) {
                                  OSTR("currency|USD"), OSTR("testMode|0"),
                                  OSTR("cartId|WebPurchase")}));
 
-  ApplyProcessorPreset(kAuthorizeNet, url, fields);
-  EXPECT_EQ(fields, (OStringList{OSTR("x_Login|--ENTER YOUR ID HERE--"),
-                                 OSTR("x_Version|3.0"), OSTR("x_Show_Form|PAYMENT_FORM")}));
-
-  ApplyProcessorPreset(kLinkPoint, url, fields);
-  EXPECT_EQ(fields, (OStringList{OSTR("storename|--ENTER YOUR STORE ID HERE--"),
-                                 OSTR("mode|fullpay")}));
-
   ApplyProcessorPreset(kBuiltInScript, url, fields);
   EXPECT_EQ(url, OSTR("mervane_checkout.php"));
   EXPECT_TRUE(fields.empty());
