@@ -43,12 +43,15 @@ std::vector<std::string> HeadLines(const std::vector<PageWidgetText>& widgets) {
   return lines;
 }
 
+// "Page - Site", or whichever of the two is given.
+std::string PageTitle(const PageText& page) {
+  if (page.title.empty() || page.siteTitle.empty()) return page.title + page.siteTitle;
+  return page.title + " - " + page.siteTitle;
+}
+
 void AppendHead(std::string& out, const PageText& page) {
-  out += "<head>\r\n<meta charset=\"utf-8\">\r\n<title>";
-  out += EscapeText(page.siteTitle.empty() || page.title.empty()
-                        ? page.title + page.siteTitle
-                        : page.title + " - " + page.siteTitle);
-  out += "</title>\r\n";
+  out += "<head>\r\n<meta charset=\"utf-8\">\r\n<title>" + EscapeText(PageTitle(page)) +
+         "</title>\r\n";
   for (const std::string& src : page.scripts) {
     out += "<script type=\"text/javascript\" src=\"" + src + "\"></script>\r\n";
   }

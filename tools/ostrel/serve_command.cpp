@@ -39,7 +39,18 @@ fs::path MailFolder(const Invocation& in, const fs::path& site) {
   return folder.parent_path() / name;
 }
 
-std::string ShellQuoted(const fs::path& path) { return "'" + PathToUtf8(path) + "'"; }
+// For the shell that PHP runs sendmail_path with.
+std::string ShellQuoted(const fs::path& path) {
+  std::string quoted = "'";
+  for (char c : PathToUtf8(path)) {
+    if (c == '\'') {
+      quoted += "'\\''";
+    } else {
+      quoted += c;
+    }
+  }
+  return quoted + "'";
+}
 
 }  // namespace
 

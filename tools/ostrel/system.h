@@ -9,6 +9,9 @@
 
 namespace ostrel::system {
 
+// The program's arguments after its name, in UTF-8.
+std::vector<std::string> CommandLineArguments(int argc, char** argv);
+
 // Loads a dynamic library; null with `error` filled when it cannot.
 void* OpenLibrary(const std::filesystem::path& path, std::string& error);
 void* FindSymbol(void* library, const char* name);

@@ -11,6 +11,10 @@
 
 namespace ostrel::system {
 
+std::vector<std::string> CommandLineArguments(int argc, char** argv) {
+  return std::vector<std::string>(argv + 1, argv + argc);
+}
+
 void* OpenLibrary(const std::filesystem::path& path, std::string& error) {
   void* library = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (library == nullptr) error = dlerror();
