@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "platform/frame_edges.h"
 #include "platform/preview_platform.h"
 
 namespace mervane::platform {
@@ -44,14 +45,11 @@ FontPtr MakeFont(const OLogFont& description) {
 
 namespace {
 
-// Fills left..right-1 by top..bottom-1; an empty or inverted span paints
-// nothing.
-void FillSpan(HDC dc, LONG left, LONG top, LONG right, LONG bottom,
-              OColor color) {
-  if (left >= right || top >= bottom) return;
+// An empty or inverted span paints nothing.
+void FillSpan(HDC dc, const RECT& span, OColor color) {
+  if (span.left >= span.right || span.top >= span.bottom) return;
   HBRUSH brush = CreateSolidBrush(color);
   if (brush == nullptr) return;
-  const RECT span = {left, top, right, bottom};
   FillRect(dc, &span, brush);
   DeleteObject(brush);
 }
@@ -62,11 +60,8 @@ void FillSpan(HDC dc, LONG left, LONG top, LONG right, LONG bottom,
 // state is untouched.
 void DeviceContext::Draw3dRect(const ORect& rect, OColor topLeft,
                                OColor bottomRight) {
-  const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
-  FillSpan(dc_, l, t, r - 1, t + 1, topLeft);
-  FillSpan(dc_, l, t, l + 1, b - 1, topLeft);
-  FillSpan(dc_, r - 1, t, r, b, bottomRight);
-  FillSpan(dc_, l, b - 1, r, b, bottomRight);
+  for (const FrameEdge& edge : FrameEdges(rect))
+    FillSpan(dc_, edge.span, edge.topLeft ? topLeft : bottomRight);
 }
 
 SelectedFont DeviceContext::SelectFont(const Font& font) {
