@@ -143,6 +143,23 @@ TEST_F(Commands, ImportProductsReplacesTheCatalogue) {
   EXPECT_EQ(s.labelCheckout, OSTR("Pay"));
 }
 
+TEST_F(Commands, PreviewPaintsAPngOfTheGivenOrTheDefinitionsSize) {
+  const fs::path png = folder_ / "preview.png";
+  CommandResult sized = Ostrel({"preview", cart_, Utf8(png), "--size", "120x40"});
+  ASSERT_EQ(sized.status, 0) << sized.err;
+  std::string bytes = ReadFileBytes(png);
+  ASSERT_GT(bytes.size(), 24u);
+  EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\x78\0\0\0\x28", 8)) << "120 x 40";
+
+  ASSERT_EQ(Ostrel({"preview", cart_, Utf8(png)}).status, 0);
+  EXPECT_EQ(ReadFileBytes(png).substr(16, 8), std::string("\0\0\x02\x58\0\0\x01\x90", 8))
+      << "the bounds give 600 x 400";
+  for (const char* bad : {"120", "0x40", "120x40x2", "axb"}) {
+    EXPECT_EQ(Ostrel({"preview", cart_, Utf8(png), "--size", bad}).status, 2) << bad;
+  }
+}
+
 TEST(ModuleLoading, AMissingModuleIsAClearFailure) {
   std::ostringstream out;
   std::ostringstream err;

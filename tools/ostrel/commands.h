@@ -16,6 +16,7 @@ int RunImportProducts(Invocation& in);  // import-products CART.json PRODUCTS.cs
 int RunSite(Invocation& in);            // site SITE.json DIR
 int RunSiteLoad(Invocation& in);        // site-load PROJECT
 int RunServe(Invocation& in);           // serve DIR
+int RunPreview(Invocation& in);         // preview CART.json OUT.png [--size WxH]
 
 }  // namespace ostrel
 
