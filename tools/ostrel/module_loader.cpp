@@ -35,6 +35,7 @@ ExtensionModule::ExtensionModule(const std::filesystem::path& path) {
                   " (give its path with --module)");
   }
   try {
+    // Every module has all five exports, though ostrel shows no toolbar.
     Resolve<GetToolbarBitmapFn>(library_, "GetToolbarBitmap", path);
     toolbarText_ = Resolve<GetToolbarTextFn>(library_, "GetToolbarText", path);
     description_ = Resolve<GetDescriptionFn>(library_, "GetDescription", path);
