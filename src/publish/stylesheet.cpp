@@ -77,7 +77,6 @@ void Rule(OString& out, std::string_view selector,
   out += OSTR("}\r\n");
 }
 
-
 long long Width(const ORect& r) { return static_cast<long long>(r.right) - r.left; }
 long long Height(const ORect& r) { return static_cast<long long>(r.bottom) - r.top; }
 
