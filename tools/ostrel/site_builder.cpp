@@ -105,7 +105,9 @@ class SiteWriter {
     const fs::path target = folder_ / PathFromUtf8(place);
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
-    fs::copy_file(source, target, fs::copy_options::overwrite_existing, error);
+    // Removed first: MinGW's copy_file does not overwrite an existing file.
+    fs::remove(target, error);
+    fs::copy_file(source, target, error);
     if (error) {
       throw Failure("cannot copy " + PathToUtf8(source) + " to " + PathToUtf8(target) +
                     ": " + error.message());
