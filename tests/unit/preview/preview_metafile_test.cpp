@@ -1,0 +1,156 @@
+// Draw on Windows device contexts: an enhanced metafile records the GDI
+// calls; a memory device context shows what Draw leaves behind.
+#if defined(_WIN32)
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "framework/text.h"
+#include "host/extension.h"
+#include "platform/preview_platform.h"
+#include "preview/preview_font.h"
+
+namespace mervane {
+namespace {
+
+std::string Hex(DWORD value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%06lX", static_cast<unsigned long>(value));
+  return text;
+}
+
+std::string Describe(const LOGFONTW& font) {
+  return ToUtf8(font.lfFaceName) + " h" + std::to_string(font.lfHeight) +
+         " w" + std::to_string(font.lfWeight) +
+         " i" + std::to_string(font.lfItalic) +
+         " u" + std::to_string(font.lfUnderline) +
+         " q" + std::to_string(font.lfQuality);
+}
+
+std::string TextOf(const EMREXTTEXTOUTW& record) {
+  const auto* chars = reinterpret_cast<const wchar_t*>(
+      reinterpret_cast<const BYTE*>(&record) + record.emrtext.offString);
+  return ToUtf8(OString(chars, record.emrtext.nChars));
+}
+
+// From the font's creation on: the font, colour, mode and text records.
+int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int,
+                     LPARAM calls) {
+  auto& out = *reinterpret_cast<std::vector<std::string>*>(calls);
+  const auto* bytes = reinterpret_cast<const BYTE*>(record);
+  if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
+    const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(bytes);
+    out.push_back("font " + Describe(font->elfw.elfLogFont));
+  } else if (out.empty()) {
+    return 1;
+  } else if (record->iType == EMR_SELECTOBJECT) {
+    const auto* select = reinterpret_cast<const EMRSELECTOBJECT*>(bytes);
+    out.push_back(select->ihObject & ENHMETA_STOCK_OBJECT ? "select stock"
+                                                          : "select");
+  } else if (record->iType == EMR_SETTEXTCOLOR) {
+    out.push_back("color " +
+                  Hex(reinterpret_cast<const EMRSETTEXTCOLOR*>(bytes)->crColor));
+  } else if (record->iType == EMR_SETBKMODE) {
+    const auto* mode = reinterpret_cast<const EMRSETBKMODE*>(bytes);
+    out.push_back("mode " + std::to_string(mode->iMode));
+  } else if (record->iType == EMR_EXTTEXTOUTW) {
+    out.push_back("text " +
+                  TextOf(*reinterpret_cast<const EMREXTTEXTOUTW*>(bytes)));
+  }
+  return 1;
+}
+
+std::vector<std::string> Record(CMervaneExtension& widget, const RECT& rect) {
+  HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+  widget.Draw(dc, &rect);
+  HENHMETAFILE metafile = CloseEnhMetaFile(dc);
+  std::vector<std::string> calls;
+  EnumEnhMetaFile(nullptr, metafile, Collect, &calls, nullptr);
+  DeleteEnhMetaFile(metafile);
+  return calls;
+}
+
+const char kPlaceholder[] = "Placeholder for Mervane.";
+
+// The placeholder's width in the widget's font, as DT_CALCRECT measures it.
+LONG FullTextWidth(const CFontStyle& mainStyle) {
+  OLogFont description = platform::DefaultGuiFont();
+  ApplyMainStyle(mainStyle, platform::ScreenPixelsPerInchY(), description);
+  HFONT font = CreateFontIndirectW(&description);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  RECT rect = {0, 0, 0, 0};
+  const OString text = FromUtf8(kPlaceholder);
+  DrawTextW(dc, text.c_str(), -1, &rect, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  return rect.right - rect.left;
+}
+
+TEST(PreviewMetafile, FontColourAndModeAreSetForTheTextAndRestored) {
+  CMervaneExtension widget;
+  EXPECT_EQ(Record(widget, {10, 5, 230, 50}),
+            (std::vector<std::string>{
+                "font Arial h-13 w400 i0 u0 q6",
+                "select",
+                "color 858585",
+                "mode 1",
+                std::string("text ") + kPlaceholder,
+                "color 000000",
+                "mode 2",
+                "select stock",
+            }));
+}
+
+TEST(PreviewMetafile, FontFollowsTheMainStyle) {
+  CMervaneExtension widget;
+  CFontStyle& style = widget.Settings().mainStyle;
+  style.fontName = FromUtf8("Tahoma");
+  style.fontSize = 0;
+  style.bold = 5;
+  style.italic = 1;
+  widget.CreateFonts();
+  EXPECT_EQ(Record(widget, {0, 0, 200, 30}).at(0), "font Tahoma h0 w700 i1 u0 q6");
+}
+
+TEST(PreviewMetafile, NarrowRectangleShowsTheStartOfTheTextAndAnEllipsis) {
+  CMervaneExtension widget;
+  const RECT narrow = {10, 5, 70, 50};
+  ASSERT_GT(FullTextWidth(widget.Settings().mainStyle), narrow.right - narrow.left);
+  const std::string text = Record(widget, narrow).at(4).substr(5);
+  ASSERT_GT(text.size(), 3u);
+  EXPECT_EQ(text.substr(text.size() - 3), "...");
+  EXPECT_EQ(std::string(kPlaceholder).rfind(text.substr(0, text.size() - 3), 0), 0u);
+}
+
+TEST(PreviewMetafile, DeviceContextStateIsUnchangedAfterDraw) {
+  CMervaneExtension widget;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HFONT hostFont = CreateFontW(-20, 0, 0, 0, 400, 0, 0, 0, 0, 0, 0, 0, 0, L"Courier New");
+  HGDIOBJ startFont = SelectObject(dc, hostFont);
+  SetTextColor(dc, RGB(1, 2, 3));
+  SetBkMode(dc, OPAQUE);
+  SetBkColor(dc, RGB(4, 5, 6));
+  const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
+  const RECT rect = {0, 0, 100, 20};
+  widget.Draw(dc, &rect);
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), hostFont);
+  EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
+  EXPECT_EQ(GetBkMode(dc), OPAQUE);
+  EXPECT_EQ(GetBkColor(dc), RGB(4, 5, 6));
+  EXPECT_EQ(GetCurrentObject(dc, OBJ_BRUSH), brush);
+  SelectObject(dc, startFont);
+  DeleteObject(hostFont);
+  DeleteDC(dc);
+}
+
+}  // namespace
+}  // namespace mervane
+
+#endif
