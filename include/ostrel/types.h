@@ -77,8 +77,8 @@ class ODeviceContext {
  public:
   virtual ~ODeviceContext() = default;
   // A one-pixel frame on the rectangle's outermost pixels (right and bottom
-  // exclusive): the top and left edges in one colour, the bottom and right
-  // edges in the other. Nothing inside is filled.
+  // exclusive), none outside it: the top and left edges in one colour, the
+  // bottom and right edges in the other. Nothing inside is filled.
   virtual void Draw3dRect(const ORect& rect, OColor topLeft,
                           OColor bottomRight) = 0;
   // Selects a font (null: the surface's default font) and returns the one

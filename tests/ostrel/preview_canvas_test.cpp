@@ -75,15 +75,6 @@ TEST(PreviewCanvas, FramesTheRectangleAndWritesInsideItOnly) {
   EXPECT_GE(ink.left, rect.left + 2);  // the text area starts 2 pixels in
 }
 
-TEST(PreviewCanvas, CentresTheTextInTheTextArea) {
-  const ORect rect = {0, 0, kCanvasWidth, kCanvasHeight};
-  const Box ink = InkBox(Paint(rect), Interior(rect));
-  ASSERT_FALSE(ink.Empty());
-  const int textAreaCentre = (rect.left + 2 + rect.right) / 2;
-  EXPECT_NEAR((ink.left + ink.right) / 2, textAreaCentre, 3);
-  EXPECT_NEAR((ink.top + ink.bottom) / 2, kCanvasHeight / 2, 4);
-}
-
 TEST(PreviewCanvas, ReversedRectangleIsPaintedLikeItsNormalForm) {
   const Image normal = Paint({20, 10, 200, 40});
   EXPECT_EQ(Paint({200, 40, 20, 10}).pixels, normal.pixels);
@@ -103,18 +94,6 @@ TEST(PreviewCanvas, NarrowRectangleShowsTheStartOfTheTextAndAnEllipsis) {
   const Box dots = InkBox(image, {cut.right - 6, cut.top, cut.right, cut.bottom});
   EXPECT_GT(dots.top, cut.top + cut.Height() / 2);
   EXPECT_NEAR(cut.left - 2, narrow.right - cut.right, 2);  // still centred
-}
-
-// Two pixels wide: the frame fills the rectangle and no text shows.
-TEST(PreviewCanvas, TwoPixelWideRectangleIsAllFrame) {
-  const Image image = Paint({5, 5, 7, 30});
-  for (int y = 5; y < 30; ++y) {
-    EXPECT_EQ(image.At(5, y), kPreviewGrey);
-    EXPECT_EQ(image.At(6, y), kPreviewGrey);
-  }
-  const Box ink = InkBox(image, {0, 0, kCanvasWidth, kCanvasHeight});
-  EXPECT_EQ(ink.left, 5);
-  EXPECT_EQ(ink.right, 7);
 }
 
 TEST(PreviewCanvas, MainStyleDecidesTheFont) {

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <cstring>
 
+#include "draw_log.h"
 #include "test_support.h"
 
 namespace mervane {
@@ -15,20 +15,10 @@ using testing::U;
 
 OString FaceOf(const OLogFont& font) { return OString(font.lfFaceName); }
 
-// A description with every field set, as the default GUI font gives one.
+// Every byte set, as a description read from the default GUI font is.
 OLogFont GuiFont() {
-  OLogFont font = {};
-  font.lfHeight = -11;
-  font.lfWidth = 3;
-  font.lfEscapement = 900;
-  font.lfOrientation = 450;
-  font.lfStrikeOut = 1;
-  font.lfCharSet = 0xEE;
-  font.lfOutPrecision = 4;
-  font.lfClipPrecision = 2;
-  font.lfPitchAndFamily = 0x22;
-  const OString face = U("MS Shell Dlg");
-  std::copy(face.begin(), face.end(), font.lfFaceName);
+  OLogFont font;
+  std::memset(&font, 0x5A, sizeof font);
   return font;
 }
 
@@ -44,26 +34,16 @@ TEST(PreviewFont, CharacterHeightRoundsPointsToNearestPixel) {
 }
 
 TEST(PreviewFont, MainStyleSetsItsFieldsAndKeepsTheRest) {
-  CFontStyle style;
-  style.fontName = U("Arial");
-  style.fontSize = 10;
+  CFontStyle style;  // Arial, 12 points
   OLogFont font = GuiFont();
   ApplyMainStyle(style, 96, font);
-  EXPECT_EQ(font.lfHeight, -13);
-  EXPECT_EQ(font.lfWeight, 400);
-  EXPECT_EQ(font.lfItalic, 0);
-  EXPECT_EQ(font.lfUnderline, 0);
-  EXPECT_EQ(font.lfQuality, 6);
-  EXPECT_EQ(FaceOf(font), U("Arial"));
-  EXPECT_EQ(font.lfFaceName[6], OChar());  // the old, longer name is gone
-
-  OLogFont expected = GuiFont();
-  std::copy(std::begin(font.lfFaceName), std::end(font.lfFaceName),
-            expected.lfFaceName);
-  expected.lfHeight = font.lfHeight;
-  expected.lfWeight = font.lfWeight;
-  expected.lfQuality = font.lfQuality;
-  EXPECT_EQ(std::memcmp(&font, &expected, sizeof font), 0);
+  EXPECT_EQ(testing::FontText(font), "Arial h-16 w400 i0 u0 q6");
+  EXPECT_EQ(font.lfFaceName[6], OChar());  // nothing left of the old name
+  for (int32_t field : {font.lfWidth, font.lfEscapement, font.lfOrientation})
+    EXPECT_EQ(field, 0x5A5A5A5A);
+  for (uint8_t field : {font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision,
+                        font.lfClipPrecision, font.lfPitchAndFamily})
+    EXPECT_EQ(field, 0x5A);
 }
 
 TEST(PreviewFont, AnyNonzeroBoldIsWeight700AndFlagsTakeTheLowByte) {

@@ -6,11 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
-#include "framework/text.h"
+#include "draw_log.h"
 #include "host/extension.h"
 #include "platform/preview_platform.h"
 #include "preview/preview_font.h"
@@ -18,19 +17,8 @@
 namespace mervane {
 namespace {
 
-std::string Hex(DWORD value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%06lX", static_cast<unsigned long>(value));
-  return text;
-}
-
-std::string Describe(const LOGFONTW& font) {
-  return ToUtf8(font.lfFaceName) + " h" + std::to_string(font.lfHeight) +
-         " w" + std::to_string(font.lfWeight) +
-         " i" + std::to_string(font.lfItalic) +
-         " u" + std::to_string(font.lfUnderline) +
-         " q" + std::to_string(font.lfQuality);
-}
+using testing::FontText;
+using testing::Hex;
 
 std::string TextOf(const EMREXTTEXTOUTW& record) {
   const auto* chars = reinterpret_cast<const wchar_t*>(
@@ -45,7 +33,7 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int,
   const auto* bytes = reinterpret_cast<const BYTE*>(record);
   if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
     const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(bytes);
-    out.push_back("font " + Describe(font->elfw.elfLogFont));
+    out.push_back("font " + FontText(font->elfw.elfLogFont));
   } else if (out.empty()) {
     return 1;
   } else if (record->iType == EMR_SELECTOBJECT) {
@@ -106,17 +94,6 @@ TEST(PreviewMetafile, FontColourAndModeAreSetForTheTextAndRestored) {
                 "mode 2",
                 "select stock",
             }));
-}
-
-TEST(PreviewMetafile, FontFollowsTheMainStyle) {
-  CMervaneExtension widget;
-  CFontStyle& style = widget.Settings().mainStyle;
-  style.fontName = FromUtf8("Tahoma");
-  style.fontSize = 0;
-  style.bold = 5;
-  style.italic = 1;
-  widget.CreateFonts();
-  EXPECT_EQ(Record(widget, {0, 0, 200, 30}).at(0), "font Tahoma h0 w700 i1 u0 q6");
 }
 
 TEST(PreviewMetafile, NarrowRectangleShowsTheStartOfTheTextAndAnEllipsis) {

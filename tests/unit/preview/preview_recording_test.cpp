@@ -3,22 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "framework/text.h"
+#include "draw_log.h"
 #include "host/extension.h"
 
 namespace mervane {
 namespace {
 
-std::string Hex(OColor color) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%06X", color);
-  return text;
-}
+using testing::FontText;
+using testing::Hex;
 
 std::string Describe(const ORect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
@@ -26,12 +22,7 @@ std::string Describe(const ORect& r) {
 }
 
 std::string Describe(const OLogFont* font) {
-  if (font == nullptr) return "default";
-  return ToUtf8(font->lfFaceName) + " h" + std::to_string(font->lfHeight) +
-         " w" + std::to_string(font->lfWeight) +
-         " i" + std::to_string(font->lfItalic) +
-         " u" + std::to_string(font->lfUnderline) +
-         " q" + std::to_string(font->lfQuality);
+  return font ? FontText(*font) : "default";
 }
 
 // Starts with the host's own font, black text and an opaque background.
@@ -91,13 +82,6 @@ TEST(PreviewRecording, FramesSelectsWritesAndRestoresInOrder) {
             }));
 }
 
-TEST(PreviewRecording, ReversedRectangleIsDrawnInItsNormalForm) {
-  CMervaneExtension widget;
-  const auto normal = DrawCalls(widget, {10, 5, 230, 50});
-  EXPECT_EQ(DrawCalls(widget, {230, 50, 10, 5}), normal);
-  EXPECT_EQ(DrawCalls(widget, {10, 50, 230, 5}), normal);
-}
-
 TEST(PreviewRecording, FontFollowsTheMainStyleOnlyAfterCreateFonts) {
   CMervaneExtension widget;
   CFontStyle& style = widget.Settings().mainStyle;
@@ -109,15 +93,6 @@ TEST(PreviewRecording, FontFollowsTheMainStyleOnlyAfterCreateFonts) {
   EXPECT_EQ(DrawCalls(widget, {0, 0, 9, 9})[1], "font Arial h-13 w400 i0 u0 q6");
   widget.CreateFonts();
   EXPECT_EQ(DrawCalls(widget, {0, 0, 9, 9})[1], "font Verdana h-19 w700 i1 u1 q6");
-}
-
-TEST(PreviewRecording, MissingDeviceContextOrRectangleDrawsNothing) {
-  CMervaneExtension widget;
-  RecordingDc dc;
-  const ORect rect = {0, 0, 10, 10};
-  widget.Draw(nullptr, &rect);
-  widget.Draw(&dc, nullptr);
-  EXPECT_TRUE(dc.calls.empty());
 }
 
 }  // namespace
