@@ -1,5 +1,6 @@
 #include "framework/archive.h"
 
+#include <bit>
 #include <string>
 
 #include "platform/platform.h"
@@ -11,6 +12,11 @@ namespace {
 constexpr uint8_t kByteEscape = 0xFF;
 constexpr uint16_t kWideMark = 0xFFFE;
 constexpr uint16_t kWordEscape = 0xFFFF;
+
+// Where the in-memory text already has the stored byte layout, strings are
+// copied whole instead of unit by unit.
+constexpr bool kUnitsAreLittleEndian16 =
+    std::endian::native == std::endian::little && sizeof(OChar) == 2;
 
 void PutLe(uint8_t* out, uint32_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) out[i] = static_cast<uint8_t>(value >> (8 * i));
@@ -92,6 +98,10 @@ void Archive::WriteString(const OString& text) {
     PutLe(head + used, n, 4), used += 4;
   }
   WriteBytes(head, static_cast<uint32_t>(used));
+  if constexpr (kUnitsAreLittleEndian16) {
+    WriteBytes(text.data(), 2 * n);
+    return;
+  }
   std::string units(2 * n, '\0');
   for (uint32_t i = 0; i < n; ++i)
     PutLe(reinterpret_cast<uint8_t*>(&units[2 * i]),
@@ -123,6 +133,11 @@ OString Archive::ReadString() {
     return platform::DecodeAnsi(bytes);
   }
   Require(2ull * n);
+  if constexpr (kUnitsAreLittleEndian16) {
+    OString text(n, OChar());
+    ReadBytes(text.data(), 2 * n);
+    return text;
+  }
   std::string bytes(2ull * n, '\0');
   ReadBytes(bytes.data(), 2 * n);
   OString text(n, OChar());
