@@ -10,16 +10,38 @@ namespace mervane {
 
 namespace {
 
+// The text as the inside of a PHP string literal: a backslash before every
+// character in `special`. PHP reads back exactly the stored text, and no
+// catalogue entry can end the literal early; text without those characters
+// is written unchanged.
+OString PhpLiteralBody(const OString& text, const OString& special) {
+  OString out;
+  out.reserve(text.size());
+  for (OChar c : text) {
+    if (special.find(c) != OString::npos) out += OSTR('\\');
+    out += c;
+  }
+  return out;
+}
+
+OString SingleQuoted(const OString& text) {
+  return PhpLiteralBody(text, OSTR("\\'"));
+}
+
+OString DoubleQuoted(const OString& text) {
+  return PhpLiteralBody(text, OSTR("\\\"$"));
+}
+
 // One "   \"id\" =>array(...),\r\n" entry of the PHP product table.
 void AppendProductEntry(OString& out, const CProduct& p) {
   out += OSTR("   \"");
-  out += p.productId;
+  out += DoubleQuoted(p.productId);
   out += OSTR("\" =>array('product_id'=>'");
-  out += p.productId;
+  out += SingleQuoted(p.productId);
   out += OSTR("', 'product_name'=>'");
-  out += EncodeHtml(p.name);
+  out += SingleQuoted(EncodeHtml(p.name));
   out += OSTR("', 'product_price'=>'");
-  out += p.price;
+  out += SingleQuoted(p.price);
   out += OSTR("'),\r\n");
 }
 

@@ -119,6 +119,7 @@ TEST(GeneratedCodeTest, CheckoutScriptWithTrickyProductsPassesPhpLint) {
   products.Append(Product("SKU-1", "Baker's \"best\" loaf", "9.95"));
   products.Append(Product("SKU-2", "C:\\path\\to and \\\\ back", "1"));
   products.Append(Product("SKU-3", "Cr\xC3\xA8me <br> & 'tart'\r\nline two", "2,50"));
+  products.Append(Product("SKU\"$4'\\", "ends in a backslash \\", "1'\\"));
   const std::string php = ToUtf8(ReplaceProducts(products, GetDefaultCheckoutScript()));
   const ToolRun run = RunTool("php", "-l", php, ".php");
   if (!run.available) GTEST_SKIP() << "php is not available here";

@@ -47,10 +47,18 @@ TEST(CheckoutScriptTest, TableEncodesNamesOnlyAndKeepsCatalogueOrder) {
             U("array(\r\n"
               "   \"B-2\" =>array('product_id'=>'B-2', 'product_name'=>'Baker&#39;s "
               "&quot;best&quot; &lt;rye&gt; &amp; co', 'product_price'=>'3,50'),\r\n"
-              "   \"A\\1\" =>array('product_id'=>'A\\1', 'product_name'=>'Cr&#232;me<br>"
+              "   \"A\\\\1\" =>array('product_id'=>'A\\\\1', 'product_name'=>'Cr&#232;me<br>"
               "br&#251;l&#233;e', 'product_price'=>'0.5,'),\r\n"
               "   \"B-2\" =>array('product_id'=>'B-2', 'product_name'=>'Again', "
               "'product_price'=>''))"));
+}
+
+TEST(CheckoutScriptTest, LiteralBreakersAreEscapedSoPhpReadsTheStoredText) {
+  ProductList products;
+  products.Append(Product("it's\"$x", "ends\\", "1'5"));
+  EXPECT_EQ(Table(products),
+            OSTR("array(\r\n   \"it's\\\"\\$x\" =>array('product_id'=>'it\\'s\"$x', "
+                 "'product_name'=>'ends\\\\', 'product_price'=>'1\\'5'))"));
 }
 
 TEST(CheckoutScriptTest, EmptyCatalogueGivesAnEmptyArray) {
