@@ -8,6 +8,7 @@ const os = require('os');
 const path = require('path');
 const { parseMail } = require('../../checkout/fixture');
 const { JQUERY_NAME } = require('./site');
+const { openPage } = require('./browser');
 
 const ROOT = path.resolve(__dirname, '../../..');
 
@@ -142,6 +143,16 @@ async function serveSite(site) {
   };
 }
 
+// Opens a served site's page. Published sites carry no icon; the browser's
+// own request for one is answered empty, as the test server does.
+async function openPublished(browser, url) {
+  const opened = await openPage(browser, null);
+  await opened.context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
+  await opened.page.goto(url);
+  return opened;
+}
+
 module.exports = {
   ROOT, ostrelPath, ostrel, makeFolder, writeJson, renderCart, readTree, publishCart, hostPage, serveSite,
+  openPublished,
 };
