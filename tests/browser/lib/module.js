@@ -153,6 +153,5 @@ async function openPublished(browser, url) {
 }
 
 module.exports = {
-  ROOT, ostrelPath, ostrel, makeFolder, writeJson, renderCart, readTree, publishCart, hostPage, serveSite,
-  openPublished,
+  ROOT, ostrel, makeFolder, writeJson, renderCart, publishCart, hostPage, serveSite, openPublished,
 };

@@ -57,6 +57,8 @@ test('a visitor orders two products and the shop gets the order by mail and in i
 
     await Promise.all([page.waitForURL(shop.url + 'mervane_checkout.php'), checkOut(page, 'Cart1')]);
     assert.equal(await page.inputValue('input[name="TOTAL"]'), '$12.70');
+    assert.deepEqual(await page.locator('td.mervaneentry').allTextContents(),
+      ['DES-1', 'Crème Brûlée', '2', '$4.75', 'BR-2', 'Rye Loaf', '1', '$3.20']);
     assert.deepEqual(await page.locator('input[name^="NAME_"]').evaluateAll((i) => i.map((e) => e.value)),
       ['Cr&#232;me Br&#251;l&#233;e', 'Rye Loaf']);
     await fillOrderPage(page);
