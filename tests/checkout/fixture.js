@@ -9,32 +9,14 @@ const fs = require('node:fs');
 const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
+// Product names go into the table HTML-encoded, as the module writes them.
+const { encodeHtml } = require('../browser/lib/markup.js');
 
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
 const PHP = process.env.PHP_BINARY || 'php';
 
 function readTemplate() {
   return fs.readFileSync(TEMPLATE_PATH, 'latin1');
-}
-
-// HTML-encodes a product text the way the module does for the product table: per UTF-16
-// unit, LF becomes <br>, CR is dropped, the five markup characters become entities and
-// anything above 127 becomes a decimal reference.
-function encodeHtml(text) {
-  let out = '';
-  for (let i = 0; i < text.length; i++) {
-    const unit = text.charCodeAt(i);
-    if (unit === 10) out += '<br>';
-    else if (unit === 13) continue;
-    else if (unit === 34) out += '&quot;';
-    else if (unit === 39) out += '&#39;';
-    else if (unit === 38) out += '&amp;';
-    else if (unit === 60) out += '&lt;';
-    else if (unit === 62) out += '&gt;';
-    else if (unit > 127) out += `&#${unit};`;
-    else out += text[i];
-  }
-  return out;
 }
 
 // The PHP array literal that replaces the product token, for products {id, name, price}.
