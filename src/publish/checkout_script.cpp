@@ -66,6 +66,14 @@ OString GetDefaultCheckoutScript() {
   return FromUtf8(bytes);
 }
 
+OString ShownCheckoutScript(const OString& stored) {
+  return stored.empty() ? GetDefaultCheckoutScript() : stored;
+}
+
+OString StoredCheckoutScript(const OString& shown) {
+  return shown == GetDefaultCheckoutScript() ? OString() : shown;
+}
+
 OString ReplaceProducts(const ProductList& products, OString text) {
   ReplaceAll(text, OSTR("_PRODUCTS_"), BuildProductTable(products));
   return text;

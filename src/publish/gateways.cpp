@@ -1,7 +1,6 @@
 #include "publish/gateways.h"
 
 #include "model/cart_settings.h"
-#include "publish/checkout_script.h"
 
 namespace mervane {
 
@@ -71,14 +70,6 @@ HiddenField CutHiddenField(const OString& stored) {
   const size_t end = stored.find(OSTR('|'), bar + 1);
   const size_t length = end == OString::npos ? OString::npos : end - bar - 1;
   return {stored.substr(0, bar), stored.substr(bar + 1, length)};
-}
-
-OString ShownCheckoutScript(const OString& stored) {
-  return stored.empty() ? GetDefaultCheckoutScript() : stored;
-}
-
-OString StoredCheckoutScript(const OString& shown) {
-  return shown == GetDefaultCheckoutScript() ? OString() : shown;
 }
 
 }  // namespace mervane

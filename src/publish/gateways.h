@@ -38,12 +38,6 @@ struct HiddenField {
 };
 HiddenField CutHiddenField(const OString& stored);
 
-// The checkout script text as the options page shows it (the default for an
-// empty stored text) and as it is stored back (empty when equal to the
-// default, so an uncustomised cart always publishes the current default).
-OString ShownCheckoutScript(const OString& stored);
-OString StoredCheckoutScript(const OString& shown);
-
 }  // namespace mervane
 
 #endif  // MERVANE_PUBLISH_GATEWAYS_H_

@@ -43,8 +43,7 @@ void PublishStylesheet(const CartSettings& settings, const OString& folder) {
 
 // Always in the publish folder itself. False when it cannot be written.
 bool PublishCheckoutScript(const CartSettings& settings, const OString& folder) {
-  OString script = settings.checkoutScript.empty() ? GetDefaultCheckoutScript()
-                                                   : settings.checkoutScript;
+  OString script = ShownCheckoutScript(settings.checkoutScript);
   return WriteTextFile(folder + settings.phpFileName,
                        ReplaceProducts(settings.products, script));
 }

@@ -75,5 +75,19 @@ TEST(CheckoutScriptTest, EveryTokenIsReplacedAndOtherTextKept) {
             OSTR("<?php echo '_PRODUCT_'; ?>\r\n"));
 }
 
+TEST(CheckoutScriptTest, AScriptEqualToTheDefaultIsStoredEmpty) {
+  const OString defaultScript = GetDefaultCheckoutScript();
+  EXPECT_EQ(ShownCheckoutScript(OString()), defaultScript);
+  EXPECT_EQ(StoredCheckoutScript(defaultScript), OString());
+
+  const OString custom = defaultScript + OSTR(" ");
+  EXPECT_EQ(StoredCheckoutScript(custom), custom);
+  EXPECT_EQ(ShownCheckoutScript(custom), custom);
+  // The comparison is exact: a change of letter case is a custom script.
+  OString upper = defaultScript;
+  upper[2] = OSTR('P');
+  EXPECT_EQ(StoredCheckoutScript(upper), upper);
+}
+
 }  // namespace
 }  // namespace mervane

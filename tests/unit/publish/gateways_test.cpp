@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "model/cart_settings.h"
-#include "publish/checkout_script.h"
 #include "test_support.h"
 
 namespace mervane {
@@ -87,20 +86,6 @@ TEST(GatewaysTest, HiddenFieldValueEndsAtTheSecondBar) {
     EXPECT_EQ(field.name, k.name) << ToUtf8(k.stored);
     EXPECT_EQ(field.value, k.value) << ToUtf8(k.stored);
   }
-}
-
-TEST(GatewaysTest, AScriptEqualToTheDefaultIsStoredEmpty) {
-  const OString defaultScript = GetDefaultCheckoutScript();
-  EXPECT_EQ(ShownCheckoutScript(OString()), defaultScript);
-  EXPECT_EQ(StoredCheckoutScript(defaultScript), OString());
-
-  const OString custom = defaultScript + OSTR(" ");
-  EXPECT_EQ(StoredCheckoutScript(custom), custom);
-  EXPECT_EQ(ShownCheckoutScript(custom), custom);
-  // The comparison is exact: a change of letter case is a custom script.
-  OString upper = defaultScript;
-  upper[2] = OSTR('P');
-  EXPECT_EQ(StoredCheckoutScript(upper), upper);
 }
 
 }  // namespace
