@@ -154,6 +154,31 @@ function mervane_csv_value($value)
    return $value;
 }
 
+// The rows of one address table; the billing and shipping tables differ only in the
+// prefix of their field names. Labels are padded to nine characters.
+function mervane_address_rows($prefix)
+{
+   $rows = array(
+      array('Name:', array('first' => 18, 'last' => 15)),
+      array('Address:', array('address' => 37)),
+      array('Address:', array('address2' => 37)),
+      array('City:', array('city' => 21)),
+      array('State:', array('state' => 1)),
+      array('Zip:', array('zip' => 5)),
+      array('Phone:', array('phone' => 37)),
+      array('Fax:', array('fax' => 37)),
+      array('Email:', array('email' => 37)));
+   foreach ($rows as $row)
+   {
+      $inputs = array();
+      foreach ($row[1] as $field => $size)
+      {
+         $inputs[] = '<input type="text" name="' . $prefix . '_' . $field . '" size="' . $size . '">';
+      }
+      echo '<tr><td>' . str_pad($row[0], 9) . '</td><td>' . implode(' ', $inputs) . "</td></tr>\r\n";
+   }
+}
+
 // Order processing: the order page posts the visitor's details here.
 if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' && isset($_POST['TOTAL']))
 {
@@ -436,28 +461,12 @@ foreach ($cart_lines as $line)
 <br><br>
 <span class="title"><b>Billing Information:</b></span>
 <table class="blacktext">
-<tr><td>Name:    </td><td><input type="text" name="billing_first" size="18"> <input type="text" name="billing_last" size="15"></td></tr>
-<tr><td>Address: </td><td><input type="text" name="billing_address" size="37"></td></tr>
-<tr><td>Address: </td><td><input type="text" name="billing_address2" size="37"></td></tr>
-<tr><td>City:    </td><td><input type="text" name="billing_city" size="21"></td></tr>
-<tr><td>State:   </td><td><input type="text" name="billing_state" size="1"></td></tr>
-<tr><td>Zip:     </td><td><input type="text" name="billing_zip" size="5"></td></tr>
-<tr><td>Phone:   </td><td><input type="text" name="billing_phone" size="37"></td></tr>
-<tr><td>Fax:     </td><td><input type="text" name="billing_fax" size="37"></td></tr>
-<tr><td>Email:   </td><td><input type="text" name="billing_email" size="37"></td></tr>
+<?php mervane_address_rows('billing'); ?>
 </table>
 <br>
 <span class="title"><b>Shipping Information (if different than billing):</b></span>
 <table class="blacktext">
-<tr><td>Name:    </td><td><input type="text" name="shipping_first" size="18"> <input type="text" name="shipping_last" size="15"></td></tr>
-<tr><td>Address: </td><td><input type="text" name="shipping_address" size="37"></td></tr>
-<tr><td>Address: </td><td><input type="text" name="shipping_address2" size="37"></td></tr>
-<tr><td>City:    </td><td><input type="text" name="shipping_city" size="21"></td></tr>
-<tr><td>State:   </td><td><input type="text" name="shipping_state" size="1"></td></tr>
-<tr><td>Zip:     </td><td><input type="text" name="shipping_zip" size="5"></td></tr>
-<tr><td>Phone:   </td><td><input type="text" name="shipping_phone" size="37"></td></tr>
-<tr><td>Fax:     </td><td><input type="text" name="shipping_fax" size="37"></td></tr>
-<tr><td>Email:   </td><td><input type="text" name="shipping_email" size="37"></td></tr>
+<?php mervane_address_rows('shipping'); ?>
 </table>
 <br>
 <span class="title"><b>Comments/Special Instructions:</b></span><br>
