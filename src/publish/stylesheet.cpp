@@ -21,8 +21,17 @@ OString Decl(std::string_view property, std::string_view value) {
   return Decl(property, FromAscii(value));
 }
 
-// Pixel values are computed wide so that no setting can overflow them.
-OString Px(long long value) { return IntToText(value) + OSTR("px"); }
+// Sizes are 32-bit integers; sums and differences wrap around as such
+// integers do (through unsigned arithmetic, which has no overflow), so that
+// extreme bounds or padding print the 32-bit result.
+int32_t Plus(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+int32_t Minus(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+
+OString Px(int32_t value) { return IntToString(value) + OSTR("px"); }
 
 // "<width>px solid #RRGGBB", the value of a border declaration.
 OString Solid(int width, OColor color) {
@@ -77,12 +86,12 @@ void Rule(OString& out, std::string_view selector,
   out += OSTR("}\r\n");
 }
 
-long long Width(const ORect& r) { return static_cast<long long>(r.right) - r.left; }
-long long Height(const ORect& r) { return static_cast<long long>(r.bottom) - r.top; }
+int32_t Width(const ORect& r) { return Minus(r.right, r.left); }
+int32_t Height(const ORect& r) { return Minus(r.bottom, r.top); }
 
 // The height, frame and background of the cart list and the product list.
 OString ScrollingList(const CartSettings& s) {
-  return Decl("height", Px(Height(s.bounds) - 38)) +
+  return Decl("height", Px(Minus(Height(s.bounds), 38))) +
          Decl("border", Solid(0, s.mainStyle.backgroundColor)) +
          Decl("background", ColorToString(s.listBackgroundColor)) +
          Decl("overflow", "auto");
@@ -103,7 +112,7 @@ void FrameRules(OString& out, const CartSettings& s) {
       Decl("background-color", "transparent"), Decl("border", Solid(1, m.borderColor)),
       Decl("border-top", "0px solid transparent"),
       Decl("border-bottom", "0px solid transparent"),
-      Decl("height", Px(Height(s.bounds) - 2))});
+      Decl("height", Px(Minus(Height(s.bounds), 2)))});
   Rule(out, ".mvMain .mvBottomBar", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", pad),
       Decl("margin", "0"), Decl("margin-top", "0px"), Line("   height:40px;"),
@@ -122,11 +131,11 @@ void CartHeaderRules(OString& out, const CartSettings& s) {
       Decl("background", ColorToString(m.backgroundColor))});
   Rule(out, ".mvMain .mvCartHeader .mvCartTitle", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", "0px"),
-      Decl("padding-top", Px(s.padding + 2LL)), Decl("padding-left", Px(s.padding + 2LL)),
+      Decl("padding-top", Px(Plus(s.padding, 2))), Decl("padding-left", Px(Plus(s.padding, 2))),
       Decl("margin", "0"), Decl("height", "18px"), Line("   border: 0; "),
       Decl("border-right", Solid(1, m.borderColor)), Decl("float", "left")});
   Rule(out, ".mvMain .mvCartHeader .mvCartTitle1", {
-      Decl("width", Px(Width(s.bounds) - 410))});
+      Decl("width", Px(Minus(Width(s.bounds), 410)))});
   Rule(out, ".mvMain .mvCartHeader .mvCartTitle2", {Decl("width", "100px")});
   Rule(out, ".mvMain .mvCartHeader .mvCartTitle3", {Decl("width", "70px")});
   Rule(out, ".mvMain .mvCartHeader .mvCartTitle4", {Decl("width", "100px")});
@@ -148,11 +157,11 @@ void CartListRules(OString& out, const CartSettings& s) {
       Decl("background", ColorToString(m.backgroundColor)), Decl("float", "left")});
   Rule(out, ".mvMain .mvCartList .mvCartItem .mvCartItemTitle", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", "0px"),
-      Decl("padding-top", Px(s.padding + 2LL)), Decl("padding-left", Px(s.padding + 2LL)),
+      Decl("padding-top", Px(Plus(s.padding, 2))), Decl("padding-left", Px(Plus(s.padding, 2))),
       Decl("margin", "0"), Decl("border-width", "0"),
       Decl("border-right", "1px solid #CCC"), Decl("float", "left")});
   Rule(out, ".mvMain .mvCartList .mvCartItem .mvCartItemTitle1", {
-      Decl("padding-top", Px(s.padding)), Decl("width", Px(Width(s.bounds) - 410))});
+      Decl("padding-top", Px(s.padding)), Decl("width", Px(Minus(Width(s.bounds), 410)))});
   Rule(out,
        ".mvMain .mvCartList .mvCartItem .mvCartItemTitle1 div, "
        ".mvMain .mvCartList .mvCartItem .mvCartItemTitle1 img",
@@ -183,7 +192,7 @@ void SearchPanelRules(OString& out, const CartSettings& s) {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", pad),
       Line("   margin:0;"), Decl("height", "18px"), Decl("line-height", "18px"),
       Decl("margin-left", "1px"), Decl("border", Solid(1, m.borderColor)),
-      Decl("padding", OSTR("1px ") + Px(s.padding + 2LL)), Decl("width", "150px"),
+      Decl("padding", OSTR("1px ") + Px(Plus(s.padding, 2))), Decl("width", "150px"),
       Decl("color", text), Decl("float", "left")});
   Rule(out, ".mvMain .mvSearchPanel .mvLabelSearch", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", pad),
@@ -205,7 +214,7 @@ void ProductListRules(OString& out, const CartSettings& s) {
   const OString pad = Px(s.padding);
   Rule(out, ".mvMain .mvProductList", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", pad),
-      s.padding > 0 ? Decl("padding-top", Px(s.padding - 1LL)) : OString(),
+      s.padding > 0 ? Decl("padding-top", Px(Minus(s.padding, 1))) : OString(),
       Decl("margin", "0"), Decl("margin-right", pad),
       ScrollingList(s)});
   Rule(out, ".mvMain .mvProductList .mvProducts", {
