@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "output/authoring_checks.h"
 #include "platform/platform.h"
 #include "test_support.h"
 
@@ -30,6 +31,7 @@ TEST(CartScriptTest, EachTokenTakesItsOwnSettingExactlyAsTyped) {
     ASSERT_NE(at, std::string::npos) << text.name;
     at += declaration.size();
     const char delimiter = filled[at];
+    EXPECT_EQ(delimiter, kCartScriptQuotes[&text - kCartTexts.data()]) << text.name;
     const std::string literal = delimiter + std::string(text.name) + tail + delimiter + ";";
     EXPECT_EQ(filled.substr(at, literal.size()), literal) << text.name;
   }
