@@ -1,10 +1,12 @@
 #include "definition.h"
 
+#include <ostream>
 #include <set>
 
 #include "definition_fields.h"
 #include "files.h"
 #include "json_fields.h"
+#include "output/authoring_checks.h"
 #include "tool_error.h"
 
 namespace ostrel {
@@ -186,6 +188,12 @@ void ReplaceDefinitionProducts(const fs::path& file, const ProductList& products
   Json json = ParseJsonText(ReadFileBytes(file), PathToUtf8(file));
   json["products"] = JsonWriter::ProductsToJson(products, FolderOf(file));
   WriteFileBytes(file, Dump(json));
+}
+
+void WarnAboutTexts(std::ostream& err, const std::string& source,
+                    const CartSettings& settings) {
+  for (const std::string& warning : mervane::AuthoringWarnings(settings))
+    err << "ostrel: warning: " << source << ": " << warning << "\n";
 }
 
 }  // namespace ostrel

@@ -14,6 +14,7 @@ int RunImportProducts(Invocation& in) {
       ProductsFromCsv(ReadFileBytes(table), in.Operand(1),
                       std::filesystem::absolute(table).parent_path());
   ReplaceDefinitionProducts(in.PathOperand(0), products);
+  WarnAboutTexts(in.err, in.Operand(0), ReadDefinition(in.PathOperand(0)));
   in.out << in.Operand(0) << ": " << products.Size() << " products imported\n";
   return 0;
 }

@@ -11,6 +11,7 @@ namespace ostrel {
 // Publishes one widget's files into DIR through CopyFiles.
 int RunPublish(Invocation& in) {
   mervane::CartSettings settings = ReadDefinition(in.PathOperand(0));
+  WarnAboutTexts(in.err, in.Operand(0), settings);
   Widget widget = OpenWidget(in.Module(), settings);
   if (in.showProgress) {
     in.err << "publishing " << settings.products.Size() << " products..." << std::flush;

@@ -46,6 +46,7 @@ const PagePart& FindPart(const std::string& name) {
 int RunRender(Invocation& in) {
   const PagePart& part = FindPart(in.Operand(1));
   mervane::CartSettings settings = ReadDefinition(in.PathOperand(0));
+  WarnAboutTexts(in.err, in.Operand(0), settings);
   Widget widget = OpenWidget(in.Module(), settings);
   OString text = part.ask(*widget);
   if (!in.Has("raw")) text = ReplaceIdToken(text, ElementId(settings.id));

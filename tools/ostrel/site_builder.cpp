@@ -27,14 +27,15 @@ std::string SharedFilePlace(const OStringList& publishFolders, const std::string
 
 ProjectWidget OpenSiteWidget(Invocation& in, const SiteFile& site, const SiteWidget& placed,
                              int32_t id) {
+  ProjectWidget w;
+  w.definition = GenericPathToUtf8(placed.definition.lexically_relative(site.folder));
   mervane::CartSettings settings = ReadDefinition(placed.definition);
+  WarnAboutTexts(in.err, w.definition, settings);
   settings.id = id;
   settings.publishFolders = site.publishFolders;
   if (placed.bounds) settings.bounds = *placed.bounds;
-  ProjectWidget w;
   w.id = id;
   w.bounds = settings.bounds;
-  w.definition = GenericPathToUtf8(placed.definition.lexically_relative(site.folder));
   w.widget = OpenWidget(in.Module(), settings);
   return w;
 }
