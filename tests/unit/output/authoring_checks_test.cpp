@@ -20,7 +20,6 @@ TEST(AuthoringChecksTest, WarnsWhereATextBreaksWhatTheProcessorWrites) {
   };
   const Case cases[] = {
       {kBuiltInScript, [](CartSettings&) {}, nullptr},
-      {kPayPal, [](CartSettings&) {}, nullptr},
       {kAuthorizeNet, [](CartSettings& c) { c.products[0].name = U("Say \"hi\""); },
        "product 1 \"SKU1\" name holds a double quote (\"), written unchanged into a "
        "double-quoted string of the document-ready script"},
@@ -38,7 +37,6 @@ TEST(AuthoringChecksTest, WarnsWhereATextBreaksWhatTheProcessorWrites) {
       {kBuiltInScript, [](CartSettings& c) { c.products[0].productId = U("S$x"); },
        "product 1 \"S$x\" id holds a dollar sign ($), written unchanged into the checkout "
        "script's product table"},
-      {kPayPal, [](CartSettings& c) { c.products[0].productId = U("S$x"); }, nullptr},
       {kBuiltInScript, [](CartSettings& c) { c.products[0].price = U("1'5"); },
        "product 1 \"SKU1\" price holds an apostrophe (')"},
       {kPayPal, [](CartSettings& c) { c.hiddenFields = {U("business|o'brien@x")}; },
@@ -48,14 +46,11 @@ TEST(AuthoringChecksTest, WarnsWhereATextBreaksWhatTheProcessorWrites) {
        nullptr},
       {kOtherTarget, [](CartSettings& c) { c.checkoutUrl = U("https://x/?a=\"b\""); },
        "setting checkoutUrl holds a double quote (\")"},
-      {kAuthorizeNet, [](CartSettings& c) { c.checkoutUrl = U("https://x/'"); }, nullptr},
       {kBuiltInScript, [](CartSettings& c) { c.labelCartMenuName = U("Bob's cart"); },
        "setting labelCartMenuName holds an apostrophe ('), written unchanged into its "
        "quoted string in the cart script"},
       {kBuiltInScript, [](CartSettings& c) { c.labelCartMenuNameTooltip = U("Bob's"); },
        nullptr},
-      {kBuiltInScript, [](CartSettings& c) { c.messageCartEmpty = U("No \"cart\""); },
-       "setting messageCartEmpty holds a double quote (\")"},
   };
   for (const Case& c : cases) {
     CartSettings cart = CakeAndTeaCart(c.processor);
