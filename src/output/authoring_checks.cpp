@@ -1,15 +1,16 @@
 #include "output/authoring_checks.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "framework/text.h"
 #include "publish/gateways.h"
 
 namespace mervane {
 
-const std::array<char, 24> kCartScriptQuotes = {
-    '\'', '"', '\'', '"', '"', '"', '"', '"', '"', '\'', '\'', '\'',
-    '\'', '\'', '\'', '\'', '"', '"', '"', '\'', '\'', '\'', '\'', '\''};
+const std::array<char, 24> kCartScriptQuotes = {'\'', '"',  '\'', '"',  '"',  '"',  '"',  '"',
+                                                '"',  '\'', '\'', '\'', '\'', '\'', '\'', '\'',
+                                                '"',  '"',  '"',  '\'', '\'', '\'', '\'', '\''};
 
 namespace {
 
@@ -30,77 +31,73 @@ bool Holds(const OString& text, const Hazard& h) {
   return (h.anyOf ? text.find_first_of(h.text) : text.find(h.text)) != OString::npos;
 }
 
-class Checker {
- public:
-  void Check(const std::string& subject, const OString& text, const char* place,
-             std::initializer_list<Hazard> hazards) {
-    for (const Hazard& h : hazards) {
-      if (Holds(text, h))
-        found.push_back(subject + " holds " + h.name + ", written unchanged into " + place);
-    }
-  }
+using Findings = std::vector<std::string>;
 
-  std::vector<std::string> found;
-};
+void Check(Findings& out, const std::string& subject, const OString& text, const char* place,
+           std::initializer_list<Hazard> hazards) {
+  for (const Hazard& h : hazards) {
+    if (Holds(text, h))
+      out.push_back(subject + " holds " + h.name + ", written unchanged into " + place);
+  }
+}
 
 std::string Quoted(const OString& text) { return "\"" + ToUtf8(text) + "\""; }
 
-void CheckProducts(Checker& c, const CartSettings& s, bool handsOff) {
+void CheckProducts(Findings& out, const CartSettings& s, bool handsOff) {
   size_t n = 0;
   for (const CProduct& p : s.products) {
     const std::string product = "product " + std::to_string(++n) + " " + Quoted(p.productId);
-    c.Check(product + " id", p.productId, "the page markup's pid attribute", {kDoubleQuote});
-    c.Check(product + " price", p.price, "the page markup's pprice attribute", {kDoubleQuote});
+    Check(out, product + " id", p.productId, "the page markup's pid attribute", {kDoubleQuote});
+    Check(out, product + " price", p.price, "the page markup's pprice attribute", {kDoubleQuote});
     if (handsOff) {
       const char* table = "a double-quoted string of the document-ready script";
-      for (const auto& [what, text] : {std::pair{" id", &p.productId},
-                                       std::pair{" name", &p.name},
+      for (const auto& [what, text] : {std::pair{" id", &p.productId}, std::pair{" name", &p.name},
                                        std::pair{" price", &p.price}})
-        c.Check(product + what, *text, table, {kDoubleQuote, kBackslash, kLineBreak, kEndTag});
+        Check(out, product + what, *text, table, {kDoubleQuote, kBackslash, kLineBreak, kEndTag});
     } else if (s.paymentProcessor == kBuiltInScript) {
       const char* table = "the checkout script's product table";
-      c.Check(product + " id", p.productId, table,
-              {kDoubleQuote, kApostrophe, kBackslash, kDollar});
-      c.Check(product + " price", p.price, table, {kApostrophe, kBackslash});
+      Check(out, product + " id", p.productId, table,
+            {kDoubleQuote, kApostrophe, kBackslash, kDollar});
+      Check(out, product + " price", p.price, table, {kApostrophe, kBackslash});
     }
   }
 }
 
 // Gateway fields and the form target stand in single-quoted script strings
 // that build an attribute in double quotes.
-void CheckGatewayForm(Checker& c, const CartSettings& s) {
+void CheckGatewayForm(Findings& out, const CartSettings& s) {
   const char* form = "a single-quoted string of the document-ready script";
-  const std::initializer_list<Hazard> hazards = {kApostrophe, kDoubleQuote, kBackslash,
-                                                 kEndTag};
-  if (s.paymentProcessor == kOtherTarget) c.Check("setting checkoutUrl", s.checkoutUrl, form, hazards);
+  const std::initializer_list<Hazard> hazards = {kApostrophe, kDoubleQuote, kBackslash, kEndTag};
+  if (s.paymentProcessor == kOtherTarget)
+    Check(out, "setting checkoutUrl", s.checkoutUrl, form, hazards);
   for (const OString& stored : s.hiddenFields) {
     const HiddenField field = CutHiddenField(stored);
     const std::string subject = "gateway field " + Quoted(field.name);
-    c.Check(subject + " name", field.name, form, hazards);
-    c.Check(subject + " value", field.value, form, hazards);
+    Check(out, subject + " name", field.name, form, hazards);
+    Check(out, subject + " value", field.value, form, hazards);
   }
 }
 
-void CheckCartScriptTexts(Checker& c, const CartSettings& s) {
+void CheckCartScriptTexts(Findings& out, const CartSettings& s) {
   for (size_t i = 0; i < kCartTexts.size(); ++i) {
     const OChar quote[] = {static_cast<OChar>(kCartScriptQuotes[i]), 0};
     const Hazard delimiter{quote, false,
                            kCartScriptQuotes[i] == '"' ? kDoubleQuote.name : kApostrophe.name};
-    c.Check("setting " + std::string(kCartTexts[i].name), s.*kCartTexts[i].field,
-            "its quoted string in the cart script", {delimiter, kBackslash, kLineBreak});
+    Check(out, "setting " + std::string(kCartTexts[i].name), s.*kCartTexts[i].field,
+          "its quoted string in the cart script", {delimiter, kBackslash, kLineBreak});
   }
 }
 
 }  // namespace
 
 std::vector<std::string> AuthoringWarnings(const CartSettings& settings) {
-  Checker c;
-  const bool handsOff = settings.paymentProcessor >= kAuthorizeNet &&
-                        settings.paymentProcessor <= kOtherTarget;
-  CheckProducts(c, settings, handsOff);
-  if (handsOff) CheckGatewayForm(c, settings);
-  CheckCartScriptTexts(c, settings);
-  return c.found;
+  Findings out;
+  const bool handsOff =
+      settings.paymentProcessor >= kAuthorizeNet && settings.paymentProcessor <= kOtherTarget;
+  CheckProducts(out, settings, handsOff);
+  if (handsOff) CheckGatewayForm(out, settings);
+  CheckCartScriptTexts(out, settings);
+  return out;
 }
 
 }  // namespace mervane
