@@ -1,0 +1,43 @@
+// What each page of the properties editor edits while the sheet is open:
+// plain copies of the cart's fields, filled before the sheet opens and
+// copied back only when it closes with OK.
+#ifndef MERVANE_PROPERTIES_PAGE_COPIES_H_
+#define MERVANE_PROPERTIES_PAGE_COPIES_H_
+
+#include <array>
+#include <cstdint>
+
+#include "model/font_style.h"
+#include "model/product.h"
+#include "ostrel/types.h"
+
+namespace mervane {
+
+struct StylePageCopies {
+  int32_t padding = 0;
+  std::array<OString, 24> texts;     // the labels, then the messages
+  std::array<CFontStyle, 5> styles;  // in the order of kCartStyles
+  OString cssFileName;
+  OString phpFileName;
+};
+
+struct OptionsPageCopies {
+  int32_t paymentProcessor = 0;
+  OString checkoutUrl;
+  OString checkoutScript;  // the full default text when the cart's is empty
+  OStringList hiddenFields;
+  int32_t enableCategoryFilter = 1;
+  int32_t enableImage = 1;
+  int32_t enableImageTooltip = 1;
+  int32_t enableSearch = 1;
+};
+
+struct PageCopies {
+  ProductList products;
+  StylePageCopies style;
+  OptionsPageCopies options;
+};
+
+}  // namespace mervane
+
+#endif  // MERVANE_PROPERTIES_PAGE_COPIES_H_
