@@ -67,7 +67,9 @@ void AppendLookup(OString& out, const OChar* function, const OChar* member,
   out += OSTR("   }\r\n");
 }
 
-// Adds each cart line to the description and the amount.
+// Adds each cart line to the description and the amount. The amount is
+// rounded to whole cents at every line, so that binary fractions never add up
+// to float noise (3.3000000000000003) in the posted total.
 void AppendTotalsLoopBody(OString& out) {
   out += OSTR("         description += valueArray[0];\r\n");
   out += OSTR("         description += \", \";\r\n");
@@ -75,7 +77,7 @@ void AppendTotalsLoopBody(OString& out) {
   out += OSTR("         description += \", Qty. \";\r\n");
   out += OSTR("         description += valueArray[1];\r\n");
   out += OSTR("         description += \"\\n\";\r\n");
-  out += OSTR("         amount += parseFloat(cartGetPrice(valueArray[0])) * valueArray[1];\r\n");
+  out += OSTR("         amount = Math.round((amount + parseFloat(cartGetPrice(valueArray[0])) * valueArray[1]) * 100) / 100;\r\n");
 }
 
 // One numbered hidden input of a cart line. The first one's value-opening

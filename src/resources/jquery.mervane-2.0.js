@@ -100,8 +100,16 @@
         return (n > 0 && isFinite(n)) ? n : NaN;
     }
 
+    // Two decimals for any finite amount. From 1e21 on toFixed answers in
+    // exponent notation; such numbers are whole, so their digits are spelled
+    // out in full and ".00" follows.
     function money(amount) {
-        return amount.toFixed(2);
+        var text = amount.toFixed(2), parts = /^(-?)(\d)(?:\.(\d+))?e\+(\d+)$/.exec(text), digits;
+        if (!parts) {
+            return text;
+        }
+        digits = parts[2] + (parts[3] || '');
+        return parts[1] + digits + new Array(parts[4] - digits.length + 2).join('0') + '.00';
     }
 
     // Search text: only the space character is trimmed, then lower-cased.

@@ -187,3 +187,12 @@ test('templates and page-wide defaults', async () => {
   assert.equal(await page.locator('#cart .mvCartItemTitle1 div').innerHTML(), '<em>SKU2</em>|7.25');
   assert.equal(await page.locator('#cart .mvCartItemTitle1 div').getAttribute('title'), 'Apple Pie');
 });
+
+test('money keeps two decimals at any size', async () => {
+  const products = catalogue([['Big', '1000000000000000000000', '', 'B'], ['Huge', '1.5e300', '', 'H']]);
+  const page = await h.open({ products });
+  await add(page, 0, 2);
+  assert.deepEqual((await state(page)).lines, ['Big 1000000000000000000000 x2 = 2000000000000000000000.00']);
+  await add(page, 1);
+  assert.equal((await state(page)).total, '15' + '0'.repeat(299) + '.00');
+});

@@ -58,10 +58,10 @@ async function openShop(name, settings) {
   return shop;
 }
 
-// Puts 3 cakes and a bun into the cart, checks out and waits for the post.
-async function buyAndCheckOut(shop) {
-  await addToCart(shop.page, CART_ID, 0, 3);
-  await addToCart(shop.page, CART_ID, 1);
+// Puts the [index, quantity] lines (3 cakes and a bun by default) into the
+// cart, checks out and waits for the post.
+async function buyAndCheckOut(shop, lines = [[0, 3], [1]]) {
+  for (const [index, quantity] of lines) await addToCart(shop.page, CART_ID, index, quantity);
   await Promise.all([shop.page.waitForURL((u) => u.origin !== h.server.origin), checkOut(shop.page, CART_ID)]);
   await shop.context.close();
   assert.deepEqual(shop.problems, []);
@@ -109,4 +109,11 @@ test('another form target gets the checkout address as stored and only the gatew
   const post = await buyAndCheckOut(shop);
   assert.equal(post.url, checkoutUrl);
   assert.deepEqual(post.fields, EXTRA_POSTED);
+});
+
+test('the amount is summed in whole cents: three products at 1.10 post 3.3', async () => {
+  const products = ['A', 'B', 'C'].map((productId) => ({ name: productId, price: '1.10', productId }));
+  const shop = await openShop('cents', { paymentProcessor: 2, products, hiddenFields: ['total|_AMOUNT_'] });
+  const post = await buyAndCheckOut(shop, [[0], [1], [2]]);
+  assert.deepEqual(post.fields.filter(([name]) => name !== 'desc'), [['amount', '3.3'], ['total', '3.3']]);
 });
