@@ -13,6 +13,21 @@
 // The Products page and the product dialog: the ids of their layouts.
 
 // The Options page and its editors: 20000-20999 where the layout gives none.
+#define IDC_OPTIONS_PROCESSOR 20001
+#define IDC_OPTIONS_EDIT 20002
+#define IDC_OPTIONS_URL 20003
+#define IDC_OPTIONS_IMAGE 20004
+#define IDC_OPTIONS_IMAGE_TOOLTIP 20005
+#define IDC_OPTIONS_SEARCH 20006
+#define IDC_OPTIONS_CATEGORY_FILTER 20007
+#define IDC_SCRIPT_TEXT 20010
+#define IDC_SCRIPT_GRIP 20011
+#define IDC_FIELDS_LIST 20020
+#define IDC_FIELDS_ADD 20021
+#define IDC_FIELDS_EDIT 20022
+#define IDC_FIELDS_REMOVE 20023
+#define IDC_FIELD_NAME 20030
+#define IDC_FIELD_VALUE 20031
 
 // The Style page: 1001 and 21000-21999.
 

@@ -1,0 +1,34 @@
+#include "properties/hidden_fields.h"
+
+#include <algorithm>
+
+namespace mervane {
+
+namespace {
+
+constexpr int32_t kNarrowestColumn = 10;
+
+}  // namespace
+
+FieldRows ParseFieldRows(const OStringList& entries) {
+  FieldRows rows;
+  for (const OString& entry : entries) {
+    const size_t bar = entry.find(OSTR('|'));
+    if (bar == OString::npos) continue;
+    rows.push_back({entry.substr(0, bar), entry.substr(bar + 1)});
+  }
+  return rows;
+}
+
+OStringList RebuildFields(const FieldRows& rows) {
+  OStringList entries;
+  entries.reserve(rows.size());
+  for (const FieldRow& row : rows) entries.push_back(row.name + OSTR('|') + row.value);
+  return entries;
+}
+
+int32_t FittedColumnWidth(int32_t entriesWidth, int32_t withHeadingWidth) {
+  return std::max({entriesWidth, withHeadingWidth, kNarrowestColumn});
+}
+
+}  // namespace mervane

@@ -1,0 +1,38 @@
+// "Payment Processor Hidden Fields": the hidden fields as a two-column list
+// of names and values, edited row by row and stored back only on OK.
+#ifndef MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
+#define MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
+
+#include "ostrel/types.h"
+#include "properties/hidden_fields.h"
+#include "properties/win32/dialog.h"
+
+namespace mervane {
+
+class CFieldEditor : public ModalDialog {
+ public:
+  explicit CFieldEditor(OStringList& fields) : fields_(fields) {}
+
+  // Shows the fields; OK replaces them by the rows, Cancel leaves them.
+  bool Edit(HWND parent);
+
+ protected:
+  bool OnInitDialog() override;
+  bool OnCommand(int id, int code) override;
+  bool OnOk() override;
+
+ private:
+  HWND List() const;
+  void ShowRow(size_t index, bool inserted) const;
+  int SelectedRow() const;
+  void OnAdd();
+  void OnEditRow();
+  void OnRemove();
+
+  OStringList& fields_;
+  FieldRows rows_;
+};
+
+}  // namespace mervane
+
+#endif  // MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_

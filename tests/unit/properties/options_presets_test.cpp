@@ -1,0 +1,54 @@
+#include "properties/processor_presets.h"
+
+#include <gtest/gtest.h>
+
+#include "model/cart_settings.h"
+#include "publish/gateways.h"
+#include "test_support.h"
+
+namespace mervane {
+namespace {
+
+TEST(OptionsPresetsTest, TheSixEntriesInProcessorOrder) {
+  const std::vector<OStringView> entries(ProcessorEntries().begin(),
+                                         ProcessorEntries().end());
+  EXPECT_EQ(entries, (std::vector<OStringView>{
+                         OSTR("Use built-in script"), OSTR("Authorize.net"),
+                         OSTR("WorldPay"), OSTR("LinkPoint"), OSTR("PayPal"),
+                         OSTR("Other")}));
+}
+
+// Each pick starts from PayPal's preset with the user's edits on top.
+TEST(OptionsPresetsTest, EachPickSetsUrlFieldsAndEditor) {
+  const OString payPal(FindGateway(kPayPal)->address);
+  const struct {
+    int32_t processor;
+    OString url;
+    size_t fields;
+    bool urlEditable;
+    bool editsScript;
+  } cases[] = {
+      {0, OSTR("mervane_checkout.php"), 0, false, true},
+      {1, OString(FindGateway(1)->address), 3, false, false},
+      {2, OString(FindGateway(2)->address), 4, false, false},
+      {3, OString(FindGateway(3)->address), 2, false, false},
+      {4, payPal, 5, false, false},
+      {5, payPal, 0, true, false},  // "Other" keeps the address shown
+  };
+  for (const auto& k : cases) {
+    OptionsPageCopies copies;
+    ChooseProcessor(copies, kPayPal);
+    copies.hiddenFields.push_back(OSTR("edited|by hand"));
+    copies.checkoutScript = OSTR("kept");
+    ChooseProcessor(copies, k.processor);
+    EXPECT_EQ(copies.paymentProcessor, k.processor);
+    EXPECT_EQ(copies.checkoutUrl, k.url) << k.processor;
+    EXPECT_EQ(copies.hiddenFields.size(), k.fields) << k.processor;
+    EXPECT_EQ(copies.checkoutScript, OSTR("kept"));
+    EXPECT_EQ(IsUrlEditable(k.processor), k.urlEditable) << k.processor;
+    EXPECT_EQ(EditsCheckoutScript(k.processor), k.editsScript) << k.processor;
+  }
+}
+
+}  // namespace
+}  // namespace mervane
