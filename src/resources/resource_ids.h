@@ -11,6 +11,20 @@
 // The property sheet: 12300-12399.
 
 // The Products page and the product dialog: the ids of their layouts.
+#define IDC_PRODUCT_LIST 5013
+#define IDC_PRODUCT_ADD 1239
+#define IDC_PRODUCT_EDIT 124
+#define IDC_PRODUCT_CLONE 303
+#define IDC_PRODUCT_REMOVE 1347
+#define IDC_PRODUCT_MOVE_UP 291
+#define IDC_PRODUCT_MOVE_DOWN 292
+#define IDC_PRODUCT_NAME 5007
+#define IDC_PRODUCT_SKU 5008
+#define IDC_PRODUCT_DESCRIPTION 5009
+#define IDC_PRODUCT_IMAGE 285
+#define IDC_PRODUCT_BROWSE 128
+#define IDC_PRODUCT_PRICE 5010
+#define IDC_PRODUCT_CATEGORY 5013
 
 // The Options page and its editors: 20000-20999 where the layout gives none.
 #define IDC_OPTIONS_PROCESSOR 20001
