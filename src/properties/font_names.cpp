@@ -17,6 +17,8 @@ bool IsListedFontFace(const FontFace& face) {
 void InsertFontName(std::vector<OString>& names, OString name) {
   size_t place = names.size();
   while (place > 0 && name.compare(names[place - 1]) < 0) --place;
+  // The system reports a face once per character set; the list shows it once.
+  if (place > 0 && names[place - 1] == name) return;
   names.insert(names.begin() + static_cast<std::ptrdiff_t>(place), std::move(name));
 }
 

@@ -21,8 +21,9 @@ struct FontFace {
 bool IsListedFontFace(const FontFace& face);
 
 // Inserts a name in ascending code-unit order, scanning from the end: after
-// the last name that is less than or equal to it, or at the front. Names
-// that arrive in ascending order cost one comparison each.
+// the last name that is less than it, or at the front; a name already there
+// is not added again. Names that arrive in ascending order cost one
+// comparison each.
 void InsertFontName(std::vector<OString>& names, OString name);
 
 }  // namespace mervane

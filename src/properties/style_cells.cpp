@@ -132,7 +132,7 @@ CExtPropertyValue* AddFontNameProperty(const std::vector<FontFace>& faces,
 CExtPropertyValue* AddFontSizeProperty(CExtPropertyCategory& category, int32_t fontSize) {
   auto [value, cell] = NewProperty<CExtGridCellComboBox>(OSTR("FontSize"));
   for (int32_t size : kFontSizes) cell->items.push_back(IntToText(size));
-  cell->SelectText(IntToText(fontSize));
+  if (!cell->SelectText(IntToText(fontSize))) cell->text = IntToText(fontSize);
   cell->listOnly = true;
   return Finish(category, std::move(value), OSTR("Specifies the font size"));
 }

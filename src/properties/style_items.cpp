@@ -219,8 +219,10 @@ bool WriteStyleValue(StylePageCopies& copies, const OString& category,
   if (field.text == nullptr && field.integer == nullptr && field.color == nullptr) {
     return false;
   }
+  // A list with nothing selected shows the value it opened with as its text:
+  // writing that text keeps the field, and restores it after a reset.
   bool isList = field.editor == StyleEditor::kFontName || field.editor == StyleEditor::kFontSize;
-  if (isList && !value.selected) return true;
+  if (isList && !value.selected && value.text.empty()) return true;
   if (field.text != nullptr) *field.text = value.text;
   if (field.color != nullptr) *field.color = static_cast<OColor>(value.number);
   if (field.integer == nullptr) return true;

@@ -50,7 +50,8 @@ StyleValue ReadStyleValue(const StylePageCopies& copies, const OString& category
 // Writes a completed edit into the working copy: the label, message,
 // "Padding" and "Filename CSS" items by name alone, the style items by name
 // within the style their category stands for. A font list with no entry
-// selected changes nothing. False when the item edits no field.
+// selected writes its own text (the value it opened with), or nothing when
+// that is empty. False when the item edits no field.
 bool WriteStyleValue(StylePageCopies& copies, const OString& category,
                      const OString& item, const StyleValue& value);
 

@@ -19,7 +19,8 @@ StylePageCopies CopiesOf(const CartSettings& cart) {
 }
 
 const std::vector<FontFace> kFaces = {
-    {U("Verdana"), 4, 0}, {U("Arial"), 4, 0}, {U("Wingdings"), 4, 2}, {U("@Gothic"), 4, 128}};
+    {U("Verdana"), 4, 0}, {U("Arial"), 4, 0}, {U("Arial"), 4, 204}, {U("Wingdings"), 4, 2},
+    {U("@Gothic"), 4, 128}};
 
 CExtPropertyValue& Item(CExtPropertyStore& store, const char* category, const char* name) {
   for (auto& c : store.Categories()) {
@@ -124,10 +125,16 @@ TEST(StyleStore, EditsAndResetsWriteBackIntoTheCopies) {
   ReportChange(&tab, write);
   EXPECT_EQ(copies.styles[0].textColorHover, cart.mainStyle.textColorHover);
 
+  // A size outside the list comes back after a pick and a reset.
+  copies.styles[1].fontSize = 13;
+  store = BuildStyleStore(copies, kFaces);
   CExtPropertyValue& size = Item(*store, "Products", "FontSize");
   ActiveCell<CExtGridCellComboBox>(size).SelectText(U("72"));
   ReportChange(&size, write);
   EXPECT_EQ(copies.styles[1].fontSize, 72);
+  size.Reset();
+  ReportChange(&size, write);
+  EXPECT_EQ(copies.styles[1].fontSize, 13);
 }
 
 TEST(StyleStore, ChangeReportClimbsValuesButNeverReachesTheCategory) {

@@ -1,0 +1,74 @@
+// The grid's drop-down popups: the entries of a combo-box cell in a list
+// box, and a colour palette with a button for the system's colour dialog.
+// A popup writes the picked value into its cell and then posts kPopupDone
+// to the grid, which destroys it; the grid never waits on a popup.
+#ifndef MERVANE_GRID_WIN32_GRID_POPUPS_H_
+#define MERVANE_GRID_WIN32_GRID_POPUPS_H_
+
+#include <windows.h>
+
+#include "grid/grid_cells.h"
+
+namespace mervane {
+
+// Posted to the grid; wParam is 1 when a value was picked, 0 when the popup
+// was left without one.
+constexpr UINT kPopupDone = WM_APP + 0x51;
+
+class CExtGridPopup {
+ public:
+  CExtGridPopup(const CExtGridPopup&) = delete;
+  CExtGridPopup& operator=(const CExtGridPopup&) = delete;
+  virtual ~CExtGridPopup();
+  HWND Window() const { return window_; }
+
+ protected:
+  explicit CExtGridPopup(HWND grid) : grid_(grid) {}
+  // Places the popup under the area (above it when the screen ends), shows
+  // it and gives it the focus.
+  void Show(const RECT& screenArea, SIZE size);
+  void Done(bool picked);
+
+  HWND window_ = nullptr;
+  HWND grid_;
+  bool done_ = false;
+};
+
+class CExtGridListPopup : public CExtGridPopup {
+ public:
+  CExtGridListPopup(HWND grid, CExtGridCellComboBox& cell, const RECT& screenArea, HFONT font);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void Pick();
+
+  CExtGridCellComboBox& cell_;
+};
+
+class CExtGridColorPopup : public CExtGridPopup {
+ public:
+  static constexpr int kColumns = 8;
+  static constexpr int kRows = 5;
+  static constexpr int kMoreColorsButton = 1;
+
+  CExtGridColorPopup(HWND grid, CExtGridCellColor& cell, const RECT& screenArea, HFONT font);
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  RECT SwatchRect(int index) const;
+  void Paint(HDC dc);
+  void MoveHighlight(int step);
+  void PickSwatch(int index);
+  void ChooseCustomColor();
+
+  CExtGridCellColor& cell_;
+  HWND button_ = nullptr;
+  int highlight_ = 0;
+  bool choosing_ = false;
+  COLORREF customColors_[16] = {};
+};
+
+}  // namespace mervane
+
+#endif  // MERVANE_GRID_WIN32_GRID_POPUPS_H_
