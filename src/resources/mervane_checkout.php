@@ -48,37 +48,38 @@ function mervane_product($product_array, $id)
    return array('name' => (string)$product['product_name'], 'price' => (string)$product['product_price']);
 }
 
-// The order lines of a posted cart: each entry is identifier, "|" and quantity. An entry
-// whose identifier is not in the product table, or whose quantity counts for no item, is
-// left out, so that the order holds only products of this shop.
-function mervane_cart_lines($product_list, $product_array)
+// Sorts the entries of a posted cart (identifier, "|" and quantity) into the order lines and
+// the entries the order leaves out, each of these with the reason the visitor is shown. A
+// line must name a product of the table and a quantity that counts for at least one item.
+function mervane_sort_cart($product_list, $product_array)
 {
-   $lines = array();
-   if (!is_array($product_list))
+   $cart = array('lines' => array(), 'refused' => array());
+   foreach ((array)$product_list as $entry)
    {
-      return $lines;
-   }
-   foreach ($product_list as $entry)
-   {
-      if (!is_string($entry))
-      {
-         continue;
-      }
-      $bar = strrpos($entry, '|');
+      $bar = is_string($entry) ? strrpos($entry, '|') : false;
       if ($bar === false)
       {
+         $cart['refused'][] = array('id' => is_string($entry) ? $entry : '', 'quantity' => '',
+            'reason' => 'This line does not name a product and a quantity.');
          continue;
       }
       $id = substr($entry, 0, $bar);
       $quantity = substr($entry, $bar + 1);
       $product = mervane_product($product_array, $id);
-      if ($product === null || mervane_items($quantity) < 1)
+      if ($product === null)
       {
-         continue;
+         $cart['refused'][] = array('id' => $id, 'quantity' => $quantity, 'reason' => 'This product is not in the shop catalogue.');
       }
-      $lines[] = array('id' => $id, 'quantity' => $quantity, 'name' => $product['name'], 'price' => $product['price']);
+      else if (mervane_items($quantity) < 1)
+      {
+         $cart['refused'][] = array('id' => $id, 'quantity' => $quantity, 'reason' => 'The quantity is not a number of at least 1.');
+      }
+      else
+      {
+         $cart['lines'][] = array('id' => $id, 'quantity' => $quantity, 'name' => $product['name'], 'price' => $product['price']);
+      }
    }
-   return $lines;
+   return $cart;
 }
 
 // The order total as the order page shows it: the whole number of items times the price,
@@ -154,6 +155,60 @@ function mervane_csv_value($value)
    return $value;
 }
 
+// The number of values PHP read into a request array, counting those inside lists.
+function mervane_value_count($fields)
+{
+   $count = 0;
+   foreach ($fields as $value)
+   {
+      $count += is_array($value) ? mervane_value_count($value) : 1;
+   }
+   return $count;
+}
+
+// A size setting of PHP ("8M") in bytes.
+function mervane_ini_bytes($name)
+{
+   $setting = trim((string)ini_get($name));
+   $scale = array('k' => 1024, 'm' => 1048576, 'g' => 1073741824);
+   $unit = strtolower(substr($setting, -1));
+   return (int)$setting * (isset($scale[$unit]) ? $scale[$unit] : 1);
+}
+
+// True when PHP cut the request short: it reads at most max_input_vars values of the query
+// and of the form post each and drops the rest, and drops a post larger than post_max_size
+// whole. Such a cart or order has lost lines or details, so it is refused. A request that
+// reaches the limit exactly is refused too, as PHP does not say whether it dropped any.
+function mervane_input_cut_short()
+{
+   $limit = (int)ini_get('max_input_vars');
+   $length = isset($_SERVER['CONTENT_LENGTH']) ? (int)$_SERVER['CONTENT_LENGTH'] : 0;
+   $post_limit = mervane_ini_bytes('post_max_size');
+   return mervane_value_count($_GET) >= $limit || mervane_value_count($_POST) >= $limit
+      || ($post_limit > 0 && $length > $post_limit);
+}
+
+// Sends the browser to a page and stops. Output that PHP buffered before the script ran (its
+// startup warning about a request it cut short, where errors are shown) is dropped so that
+// it cannot precede the headers. Where the headers went out already, unbuffered, a refresh
+// stands in for the redirect: one more header would only add a warning.
+function mervane_redirect($url)
+{
+   if (ob_get_level() > 0)
+   {
+      ob_clean();
+   }
+   if (headers_sent())
+   {
+      echo '<meta http-equiv="refresh" content="0; url=' . mervane_html($url) . '">';
+   }
+   else
+   {
+      header('Location: ' . $url);
+   }
+   exit;
+}
+
 // The rows of one address table; the billing and shipping tables differ only in the
 // prefix of their field names. Labels are padded to nine characters.
 function mervane_address_rows($prefix)
@@ -177,6 +232,11 @@ function mervane_address_rows($prefix)
       }
       echo '<tr><td>' . str_pad($row[0], 9) . '</td><td>' . implode(' ', $inputs) . "</td></tr>\r\n";
    }
+}
+
+if (mervane_input_cut_short())
+{
+   mervane_redirect($error_url);
 }
 
 // Order processing: the order page posts the visitor's details here.
@@ -207,8 +267,7 @@ if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' &&
    if ($billing_first === '' || $billing_last === '' || $billing_address === '' || $billing_city === ''
       || $billing_state === '' || $billing_zip === '' || $billing_phone === '' || $billing_email === '')
    {
-      header('Location: ' . $error_url);
-      exit;
+      mervane_redirect($error_url);
    }
 
    // The address becomes a mail header; the pattern's "$" would let a final line feed
@@ -216,14 +275,12 @@ if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' &&
    if (!preg_match('/^([0-9a-z]([-.\w]*[0-9a-z])*@(([0-9a-z])+([-\w]*[0-9a-z])*\.)+[a-z]{2,6})$/i', $billing_email)
       || strpbrk($billing_email, "\r\n") !== false)
    {
-      header('Location: ' . $error_url);
-      exit;
+      mervane_redirect($error_url);
    }
 
    if (!mervane_order_is_genuine($product_array, $monetary_symbol))
    {
-      header('Location: ' . $error_url);
-      exit;
+      mervane_redirect($error_url);
    }
 
    $message = "A new order has been received.  A summary of this order appears below.\n";
@@ -309,13 +366,18 @@ if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' &&
    $headers .= "X-Mailer: PHP Mail generated by: Mervane\r\n";
    mail($billing_email, $customer_subject, $message, $headers);
 
-   header('Location: ' . $success_url);
-   exit;
+   mervane_redirect($success_url);
 }
 
 // Order page: the cart priced from the product table above, and the details form.
-$cart_lines = mervane_cart_lines($product_list, $product_array);
-$cart_total = mervane_total($cart_lines, $monetary_symbol);
+// An order page whose post PHP would cut short (four fields per line and 22 others) goes to
+// the error page now rather than after the visitor has typed in the details.
+$cart = mervane_sort_cart($product_list, $product_array);
+if (count($cart['lines']) * 4 + 22 >= (int)ini_get('max_input_vars'))
+{
+   mervane_redirect($error_url);
+}
+$cart_total = mervane_total($cart['lines'], $monetary_symbol);
 header('Content-Type: text/html; charset=ISO-8859-1');
 ?>
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">
@@ -434,7 +496,7 @@ function CheckForm(theform)
 // Names in the product table are already HTML-encoded and are shown as they are; the
 // hidden fields carry each table text escaped, so that the browser posts it back unchanged.
 $n = 0;
-foreach ($cart_lines as $line)
+foreach ($cart['lines'] as $line)
 {
    $n++;
    echo "<tr>\r\n";
@@ -456,6 +518,27 @@ foreach ($cart_lines as $line)
 </table>
 <input type="hidden" name="TOTAL" value="<?php echo mervane_html($cart_total); ?>">
 </span>
+<?php if (count($cart['refused']) > 0) { ?>
+<br>
+<span class="blacktext"><b>These lines of your cart were not accepted and are not part of the order:</b></span>
+<table class="mervane">
+<tr>
+<td class="mervaneheader"><b>Product Id</b></td>
+<td class="mervaneheader"><b>Quantity</b></td>
+<td class="mervaneheader"><b>Reason</b></td>
+</tr>
+<?php
+foreach ($cart['refused'] as $line)
+{
+   echo "<tr>\r\n";
+   echo "<td class=\"mervaneentry\">" . mervane_html($line['id']) . "</td>\r\n";
+   echo "<td class=\"mervaneentry\">" . mervane_html($line['quantity']) . "</td>\r\n";
+   echo "<td class=\"mervaneentry\">" . mervane_html($line['reason']) . "</td>\r\n";
+   echo "</tr>\r\n";
+}
+?>
+</table>
+<?php } ?>
 <br>
 <span class="blacktext"><b>Please fill out the following information below to complete your order.</b></span>
 <br><br>

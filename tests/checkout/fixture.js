@@ -1,12 +1,10 @@
 'use strict';
-// Test fixture for the checkout script: a temporary site folder holding the script with its
-// product table filled in, served by PHP's built-in server, with outgoing mail captured to
-// files and PHP errors logged to a file. Reusable by any test that needs the checkout live.
+// The checkout script live: a temporary site holding the script with its product table filled
+// in, served by PHP's built-in server, mail captured to files and PHP errors logged to a file.
 
 const assert = require('node:assert/strict');
-const { spawn, execFileSync } = require('node:child_process');
+const { spawn } = require('node:child_process');
 const fs = require('node:fs');
-const net = require('node:net');
 const os = require('node:os');
 const path = require('node:path');
 // Product names go into the table HTML-encoded, as the module writes them.
@@ -15,192 +13,114 @@ const { encodeHtml } = require('../browser/lib/markup.js');
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
 const PHP = process.env.PHP_BINARY || 'php';
 
-function readTemplate() {
-  return fs.readFileSync(TEMPLATE_PATH, 'latin1');
+// The published script for products [{id, name, price}]: the template, optionally edited,
+// with the PHP array literal in place of the product token.
+function buildScript(products, edit = (t) => t) {
+  const entries = products.map((p) => `   "${p.id}" =>array('product_id'=>'${p.id}', `
+    + `'product_name'=>'${encodeHtml(p.name)}', 'product_price'=>'${p.price}')`);
+  const table = `array(${entries.length ? '\r\n' : ''}${entries.join(',\r\n')})`;
+  return edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')).split('_PRODUCTS_').join(table);
 }
 
-// The PHP array literal that replaces the product token, for products {id, name, price}.
-function productTable(products) {
-  let text = 'array(\r\n';
-  for (const p of products) {
-    text += `   "${p.id}" =>array('product_id'=>'${p.id}', 'product_name'=>'${encodeHtml(p.name)}', 'product_price'=>'${p.price}'),\r\n`;
-  }
-  text = text.replace(/[,\r\n]+$/, '');
-  return text + ')';
-}
-
-// The published script: the template (optionally edited) with the table in place of the token.
-function buildScript(products, edit) {
-  let text = readTemplate();
-  if (edit) text = edit(text);
-  return text.split('_PRODUCTS_').join(productTable(products));
-}
-
-function freePort() {
-  return new Promise((resolve, reject) => {
-    const server = net.createServer();
-    server.on('error', reject);
-    server.listen(0, '127.0.0.1', () => {
-      const { port } = server.address();
-      server.close(() => resolve(port));
-    });
-  });
-}
-
-// Starts `php -S` on a fresh site folder. Options:
-//   products      catalogue [{id, name, price}] written into the script's table
-//   fileName      the script's file name in the site folder
-//   edit          function(templateText) -> text, applied before the table is filled in
-//   scriptText    the whole script as published elsewhere (e.g. by the module); replaces the above
-//   phpArgs       extra php arguments (e.g. ['-d', 'max_input_vars=30000'])
-//   env           extra environment for the server (e.g. PHP_CLI_SERVER_WORKERS)
-// Returns a site object; call stop() when done.
-async function startCheckout(options = {}) {
+// Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected
+// meanwhile. Options: products, fileName, edit (see buildScript), phpArgs (extra php
+// arguments), env (extra environment), expectWarning (a regex for the PHP warnings the case
+// provokes on purpose).
+async function withCheckout(options, fn) {
   const products = options.products || [{ id: 'SKU000000', name: 'Name of the product', price: '9.95' }];
   const fileName = options.fileName || 'mervane_checkout.php';
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
-  const mailDir = path.join(dir, '.mail');
-  fs.mkdirSync(mailDir);
-  const capture = path.join(dir, '.capture-mail.sh');
-  fs.writeFileSync(capture,
-    '#!/bin/sh\n' +
-    '# Saves one outgoing message per file, named so that they sort in sending order.\n' +
-    `exec cat > "$(mktemp "${mailDir}/$(date +%s%N).XXXXXX")"\n`, { mode: 0o755 });
   const errorLog = path.join(dir, '.php-errors.log');
   fs.writeFileSync(errorLog, '');
-  const scriptPath = path.join(dir, fileName);
-  fs.writeFileSync(scriptPath, options.scriptText !== undefined ? options.scriptText : buildScript(products, options.edit), 'latin1');
-
-  for (let attempt = 0; ; attempt++) {
-    const port = await freePort();
-    const args = [
-      '-d', `sendmail_path=${capture}`,
-      '-d', 'error_reporting=E_ALL',
-      '-d', 'display_errors=1',
-      '-d', 'display_startup_errors=1',
-      '-d', 'log_errors=1',
-      '-d', `error_log=${errorLog}`,
-      '-d', 'date.timezone=UTC',
-      ...(options.phpArgs || []),
-      '-S', `127.0.0.1:${port}`, '-t', dir,
-    ];
-    // Its own process group, so that stop() also ends the workers PHP_CLI_SERVER_WORKERS forks.
-    const child = spawn(PHP, args, {
-      cwd: dir, detached: true, env: { ...process.env, ...(options.env || {}) }, stdio: ['ignore', 'pipe', 'pipe'],
-    });
-    const closed = new Promise((resolve) => child.once('close', resolve));
-    let serverOutput = '';
-    const started = await new Promise((resolve) => {
-      const timer = setTimeout(() => resolve(false), 10000);
+  fs.writeFileSync(path.join(dir, fileName), buildScript(products, options.edit), 'latin1');
+  // Errors shown and output buffered, as in the php.ini for development that PHP ships.
+  const args = ['-d', `sendmail_path="cat > ${dir}/$(date +%s%N).eml"`, '-d', 'error_reporting=E_ALL',
+    '-d', 'output_buffering=4096', '-d', 'display_errors=1', '-d', 'display_startup_errors=1', '-d', 'log_errors=1',
+    '-d', `error_log=${errorLog}`, '-d', 'date.timezone=UTC', ...(options.phpArgs || []), '-S', '127.0.0.1:0', '-t', dir];
+  // Its own process group, so that stop() also ends the workers PHP_CLI_SERVER_WORKERS forks.
+  const child = spawn(PHP, args, { cwd: dir, detached: true, env: { ...process.env, ...options.env }, stdio: ['ignore', 'pipe', 'pipe'] });
+  const closed = new Promise((resolve) => child.once('close', resolve));
+  let output = '';
+  const site = new Site({ child, closed, dir, fileName, errorLog, expectWarning: options.expectWarning });
+  try {
+    site.base = await new Promise((resolve, reject) => {
+      const timer = setTimeout(() => reject(new Error(`php -S did not start:\n${output}`)), 10000);
       const onData = (chunk) => {
-        serverOutput += chunk;
-        if (/Development Server .* started/.test(serverOutput)) { clearTimeout(timer); resolve(true); }
+        const started = (output += chunk).match(/Development Server \((http:\/\/[\d.:]+)\) started/);
+        if (started) { clearTimeout(timer); resolve(started[1]); }
       };
       child.stdout.on('data', onData);
       child.stderr.on('data', onData);
-      child.on('exit', () => { clearTimeout(timer); resolve(false); });
     });
-    if (!started) {
-      killGroup(child, 'SIGKILL');
-      if (attempt < 3) continue;
-      throw new Error(`php -S did not start:\n${serverOutput}`);
-    }
-    const base = `http://127.0.0.1:${port}`;
-    return new Site({ child, closed, dir, base, fileName, scriptPath, mailDir, errorLog, output: () => serverOutput });
+    await fn(site);
+    assert.deepEqual(site.errors(), [], 'PHP reported a problem');
+  } finally {
+    await site.stop();
   }
 }
 
 class Site {
   constructor(fields) {
     Object.assign(this, fields);
-    this.url = `${this.base}/${this.fileName}`;
     this.csvPath = path.join(this.dir, 'orders.csv');
   }
 
-  // GET the script (or another path of the site); redirects are not followed.
-  async get(pathAndQuery) {
-    const res = await fetch(pathAndQuery === undefined ? this.url : this.base + pathAndQuery, { redirect: 'manual' });
+  // GET a path of the site (the script by default) or POST [name, value] pairs to the script;
+  // redirects are not followed.
+  async request(pathAndQuery, pairs) {
+    const init = pairs && { method: 'POST', body: new URLSearchParams(pairs) };
+    const res = await fetch(this.base + (pathAndQuery || `/${this.fileName}`), { redirect: 'manual', ...init });
     return { status: res.status, headers: res.headers, location: res.headers.get('location'), text: await res.text() };
   }
 
-  // POST form fields, given as [name, value] pairs in posting order, to the script.
-  async post(pairs, url) {
-    const body = new URLSearchParams();
-    for (const [name, value] of pairs) body.append(name, value);
-    const res = await fetch(url || this.url, {
-      method: 'POST', body, redirect: 'manual',
-      headers: { 'content-type': 'application/x-www-form-urlencoded' },
-    });
-    return { status: res.status, headers: res.headers, location: res.headers.get('location'), text: await res.text() };
-  }
+  get(pathAndQuery) { return this.request(pathAndQuery); }
+
+  post(pairs) { return this.request(undefined, pairs); }
 
   // Cart post as the cart page makes it: one "products_selected[]" per line "id|quantity".
-  postCart(entries) {
-    return this.post(entries.map((e) => ['products_selected[]', e]));
-  }
+  postCart(entries) { return this.post(entries.map((e) => ['products_selected[]', e])); }
 
-  // Captured messages in sending order: {to, subject, headers: [[name, value]], raw, body}.
+  // Captured messages in sending order (see parseMail).
   mails() {
-    return fs.readdirSync(this.mailDir).sort().map((f) => parseMail(fs.readFileSync(path.join(this.mailDir, f), 'latin1')));
+    const files = fs.readdirSync(this.dir).filter((f) => f.endsWith('.eml')).sort();
+    return files.map((f) => parseMail(fs.readFileSync(path.join(this.dir, f), 'latin1')));
   }
 
   // The order log's text, or null when there is none.
-  log() {
-    return fs.existsSync(this.csvPath) ? fs.readFileSync(this.csvPath, 'latin1') : null;
-  }
+  log() { return fs.existsSync(this.csvPath) ? fs.readFileSync(this.csvPath, 'latin1') : null; }
 
-  // Everything PHP reported: the error log plus any PHP message the server printed.
+  // The lines PHP logged, without those the case expects.
   errors() {
-    const logged = fs.readFileSync(this.errorLog, 'latin1');
-    const printed = this.output().split('\n').filter((l) => /PHP (Warning|Notice|Deprecated|Fatal|Parse|Error)/.test(l)).join('\n');
-    return (logged + printed).trim();
+    return fs.readFileSync(this.errorLog, 'latin1').split('\n').filter((l) => l && !(this.expectWarning && this.expectWarning.test(l)));
   }
 
   async stop() {
-    killGroup(this.child, 'SIGTERM');
+    try { process.kill(-this.child.pid, 'SIGTERM'); } catch (e) { if (e.code !== 'ESRCH') throw e; }
     await this.closed;
     fs.rmSync(this.dir, { recursive: true, force: true });
   }
 }
 
-function killGroup(child, signal) {
-  try {
-    process.kill(-child.pid, signal);
-  } catch (e) {
-    if (e.code !== 'ESRCH') throw e;
-  }
-}
-
+// One captured message: {to, subject, headers: [[name, value]], body}.
 function parseMail(raw) {
-  const split = raw.indexOf('\r\n\r\n');
-  const head = raw.slice(0, split);
-  let body = raw.slice(split + 4);
-  if (body.endsWith('\r\n')) body = body.slice(0, -2);
-  const headers = head.split('\r\n').map((line) => {
-    const colon = line.indexOf(':');
-    return [line.slice(0, colon), line.slice(colon + 1).replace(/^ /, '')];
-  });
+  const [head, ...rest] = raw.split('\r\n\r\n');
+  const headers = head.split('\r\n').map((line) => line.match(/^([^:]*): ?(.*)$/s).slice(1));
   const value = (name) => (headers.find(([n]) => n === name) || [])[1];
-  return { raw, head, headers, body, to: value('To'), subject: value('Subject') };
+  return { headers, body: rest.join('\r\n\r\n').replace(/\r\n$/, ''), to: value('To'), subject: value('Subject') };
 }
 
 function decodeEntities(text) {
-  return text.replace(/&(#\d+|quot|amp|lt|gt|#39);/g, (m, e) => {
-    if (e[0] === '#') return String.fromCharCode(Number(e.slice(1)));
-    return { quot: '"', amp: '&', lt: '<', gt: '>' }[e];
-  });
+  const named = { quot: '"', amp: '&', lt: '<', gt: '>' };
+  return text.replace(/&(#\d+|quot|amp|lt|gt);/g, (m, e) => (e[0] === '#' ? String.fromCharCode(Number(e.slice(1))) : named[e]));
 }
 
 // The hidden inputs of an order page, in document order, as a browser would post them.
 function hiddenInputs(html) {
-  const pairs = [];
-  for (const m of html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)) {
-    pairs.push([decodeEntities(m[1]), decodeEntities(m[2])]);
-  }
-  return pairs;
+  return [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => [decodeEntities(m[1]), decodeEntities(m[2])]);
 }
 
-// Billing and shipping fields of a complete order, in the order page's form order.
+// Billing and shipping fields of a complete order, in the order page's form order; an
+// override of undefined leaves the field out.
 function customerFields(overrides = {}) {
   const fields = {
     billing_first: 'Ada', billing_last: 'Lovelace', billing_address: '12 Analytical Row',
@@ -222,23 +142,6 @@ async function placeOrder(site, cartEntries, overrides) {
   return { page, result };
 }
 
-// Runs fn(site) against a fresh checkout, then fails if PHP reported any error, warning,
-// notice or deprecation meanwhile, and removes the site.
-async function withCheckout(options, fn) {
-  const site = await startCheckout(options);
-  try {
-    await fn(site);
-    assert.equal(site.errors(), '', 'PHP reported a problem');
-  } finally {
-    await site.stop();
-  }
-}
-
-function phpLint(file) {
-  return execFileSync(PHP, ['-l', file], { encoding: 'utf8' });
-}
-
 module.exports = {
-  TEMPLATE_PATH, readTemplate, encodeHtml, productTable, buildScript, startCheckout, withCheckout,
-  parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder, phpLint,
+  TEMPLATE_PATH, PHP, buildScript, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
 };
