@@ -48,35 +48,41 @@ function mervane_product($product_array, $id)
    return array('name' => (string)$product['product_name'], 'price' => (string)$product['product_price']);
 }
 
-// Sorts the entries of a posted cart (identifier, "|" and quantity) into the order lines and
-// the entries the order leaves out, each of these with the reason the visitor is shown. A
+// Why the order leaves out a cart entry, as the visitor is told, or '' when it takes it: a
 // line must name a product of the table and a quantity that counts for at least one item.
+function mervane_refusal($is_line, $product, $quantity)
+{
+   if (!$is_line)
+   {
+      return 'This line does not name a product and a quantity.';
+   }
+   if ($product === null)
+   {
+      return 'This product is not in the shop catalogue.';
+   }
+   return mervane_items($quantity) < 1 ? 'The quantity is not a number of at least 1.' : '';
+}
+
+// Sorts the entries of a posted cart (identifier, "|" and quantity) into the order lines and
+// the entries the order leaves out, these with the reason.
 function mervane_sort_cart($product_list, $product_array)
 {
    $cart = array('lines' => array(), 'refused' => array());
    foreach ((array)$product_list as $entry)
    {
-      $bar = is_string($entry) ? strrpos($entry, '|') : false;
-      if ($bar === false)
-      {
-         $cart['refused'][] = array('id' => is_string($entry) ? $entry : '', 'quantity' => '',
-            'reason' => 'This line does not name a product and a quantity.');
-         continue;
-      }
-      $id = substr($entry, 0, $bar);
-      $quantity = substr($entry, $bar + 1);
+      $text = is_string($entry) ? $entry : '';
+      $bar = strrpos($text, '|');
+      $id = $bar === false ? $text : substr($text, 0, $bar);
+      $quantity = $bar === false ? '' : substr($text, $bar + 1);
       $product = mervane_product($product_array, $id);
-      if ($product === null)
+      $reason = mervane_refusal($bar !== false, $product, $quantity);
+      if ($reason === '')
       {
-         $cart['refused'][] = array('id' => $id, 'quantity' => $quantity, 'reason' => 'This product is not in the shop catalogue.');
-      }
-      else if (mervane_items($quantity) < 1)
-      {
-         $cart['refused'][] = array('id' => $id, 'quantity' => $quantity, 'reason' => 'The quantity is not a number of at least 1.');
+         $cart['lines'][] = array('id' => $id, 'quantity' => $quantity, 'name' => $product['name'], 'price' => $product['price']);
       }
       else
       {
-         $cart['lines'][] = array('id' => $id, 'quantity' => $quantity, 'name' => $product['name'], 'price' => $product['price']);
+         $cart['refused'][] = array('id' => $id, 'quantity' => $quantity, 'reason' => $reason);
       }
    }
    return $cart;
@@ -166,6 +172,14 @@ function mervane_value_count($fields)
    return $count;
 }
 
+// The number of fields of the query or of the form post, read or dropped: PHP counts every
+// "&"-separated part of the raw text, repeated names too. A post whose raw text PHP keeps
+// to itself (a multipart one) is measured by the values read.
+function mervane_field_count($fields, $raw)
+{
+   return max(mervane_value_count($fields), $raw === '' ? 0 : substr_count($raw, '&') + 1);
+}
+
 // A size setting of PHP ("8M") in bytes.
 function mervane_ini_bytes($name)
 {
@@ -175,16 +189,23 @@ function mervane_ini_bytes($name)
    return (int)$setting * (isset($scale[$unit]) ? $scale[$unit] : 1);
 }
 
-// True when PHP cut the request short: it reads at most max_input_vars values of the query
-// and of the form post each and drops the rest, and drops a post larger than post_max_size
-// whole. Such a cart or order has lost lines or details, so it is refused. A request that
-// reaches the limit exactly is refused too, as PHP does not say whether it dropped any.
+// True when PHP may have read only part of a request with this many fields: it keeps at
+// most max_input_vars of the query and of the form post each and drops the rest without a
+// trace the script could read. Reaching the limit exactly counts, to be safe.
+function mervane_too_many_fields($count)
+{
+   return $count >= (int)ini_get('max_input_vars');
+}
+
+// True when PHP cut the request short: too many fields, or a post larger than post_max_size,
+// which PHP drops whole. Such a cart or order has lost lines or details.
 function mervane_input_cut_short()
 {
-   $limit = (int)ini_get('max_input_vars');
    $length = isset($_SERVER['CONTENT_LENGTH']) ? (int)$_SERVER['CONTENT_LENGTH'] : 0;
    $post_limit = mervane_ini_bytes('post_max_size');
-   return mervane_value_count($_GET) >= $limit || mervane_value_count($_POST) >= $limit
+   $query = isset($_SERVER['QUERY_STRING']) ? (string)$_SERVER['QUERY_STRING'] : '';
+   return mervane_too_many_fields(mervane_field_count($_GET, $query))
+      || mervane_too_many_fields(mervane_field_count($_POST, (string)file_get_contents('php://input')))
       || ($post_limit > 0 && $length > $post_limit);
 }
 
@@ -373,7 +394,7 @@ if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' &&
 // An order page whose post PHP would cut short (four fields per line and 22 others) goes to
 // the error page now rather than after the visitor has typed in the details.
 $cart = mervane_sort_cart($product_list, $product_array);
-if (count($cart['lines']) * 4 + 22 >= (int)ini_get('max_input_vars'))
+if (mervane_too_many_fields(count($cart['lines']) * 4 + 22))
 {
    mervane_redirect($error_url);
 }

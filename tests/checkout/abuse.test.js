@@ -59,14 +59,20 @@ test('every cart line the order page refuses is listed, escaped, with its reason
 // the order page posts four fields per line and 22 others.
 test('a cart or order that PHP cuts short ends on the error page, never on a short order', async () => {
   const shown = /^<br \/>\n<b>Warning<\/b>: [^\n]*max_input_vars[^\n]*\n<meta http-equiv="refresh" content="0; url=shop_error.html">$/;
-  for (const [what, phpArgs, lines, expected, text = /^$/] of [
-    ['buffered output', [], 5000, ERROR],
-    ['unbuffered output', ['-d', 'output_buffering=0'], 5000, [200, null], shown],
-    ['a post over post_max_size', ['-d', 'post_max_size=1K', '-d', 'display_errors=0'], 100, ERROR],
-    ['an order page whose post would be cut', [], 245, ERROR],
+  const cut = (site) => site.postCart(cartOf(5000));
+  const multipart = new FormData();
+  for (let i = 0; i < 1000; i++) multipart.append(`x${i}`, '1');
+  multipart.append('products_selected[]', 'SKU1|1');
+  for (const [what, phpArgs, request, expected, text = /^$/] of [
+    ['buffered output', [], cut, ERROR],
+    ['unbuffered output', ['-d', 'output_buffering=0'], cut, [200, null], shown],
+    ['a post over post_max_size', ['-d', 'post_max_size=1K', '-d', 'display_errors=0'], (site) => site.postCart(cartOf(100)), ERROR],
+    ['a query cut before the cart', [], (site) => site.get(`/${site.fileName}?${'x=1&'.repeat(1000)}products_selected[]=SKU1%7C1`), ERROR],
+    ['a multipart post cut before the cart', [], (site) => site.post(multipart), ERROR],
+    ['an order page whose post would be cut', [], (site) => site.postCart(cartOf(245)), ERROR],
   ]) {
     await withCheckout({ products: SHOP, phpArgs, expectWarning: CUT_SHORT }, async (site) => {
-      const page = await site.postCart(cartOf(lines));
+      const page = await request(site);
       assert.deepEqual(outcome(page), expected, what);
       assert.match(page.text, text, what);
     });

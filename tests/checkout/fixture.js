@@ -65,10 +65,10 @@ class Site {
     this.csvPath = path.join(this.dir, 'orders.csv');
   }
 
-  // GET a path of the site (the script by default) or POST [name, value] pairs to the script;
-  // redirects are not followed.
-  async request(pathAndQuery, pairs) {
-    const init = pairs && { method: 'POST', body: new URLSearchParams(pairs) };
+  // GET a path of the site (the script by default), or POST a body (form fields as
+  // [name, value] pairs, or FormData for a multipart post) to it; redirects are not followed.
+  async request(pathAndQuery, body) {
+    const init = body && { method: 'POST', body: Array.isArray(body) ? new URLSearchParams(body) : body };
     const res = await fetch(this.base + (pathAndQuery || `/${this.fileName}`), { redirect: 'manual', ...init });
     return { status: res.status, headers: res.headers, location: res.headers.get('location'), text: await res.text() };
   }
