@@ -255,6 +255,7 @@ function mervane_address_rows($prefix)
    }
 }
 
+// A cart or order that PHP cut short would be shown or taken with part of it missing.
 if (mervane_input_cut_short())
 {
    mervane_redirect($error_url);

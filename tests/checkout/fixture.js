@@ -10,6 +10,8 @@ const path = require('node:path');
 // Product names go into the table HTML-encoded, as the module writes them.
 const { encodeHtml } = require('../browser/lib/markup.js');
 
+const ERROR = [302, 'shop_error.html'];
+const outcome = (response) => [response.status, response.location];
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
 const PHP = process.env.PHP_BINARY || 'php';
 
@@ -22,17 +24,15 @@ function buildScript(products, edit = (t) => t) {
   return edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')).split('_PRODUCTS_').join(table);
 }
 
-// Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected
-// meanwhile. Options: products, fileName, edit (see buildScript), phpArgs (extra php
-// arguments), env (extra environment), expectWarning (a regex for the PHP warnings the case
-// provokes on purpose).
+// Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected.
+// Options: products and edit (see buildScript), fileName, phpArgs and env (extra php arguments
+// and environment), expectWarning (a regex for the PHP warnings the case provokes).
 async function withCheckout(options, fn) {
-  const products = options.products || [{ id: 'SKU000000', name: 'Name of the product', price: '9.95' }];
   const fileName = options.fileName || 'mervane_checkout.php';
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
   const errorLog = path.join(dir, '.php-errors.log');
   fs.writeFileSync(errorLog, '');
-  fs.writeFileSync(path.join(dir, fileName), buildScript(products, options.edit), 'latin1');
+  fs.writeFileSync(path.join(dir, fileName), buildScript(options.products, options.edit), 'latin1');
   // Errors shown and output buffered, as in the php.ini for development that PHP ships.
   const args = ['-d', `sendmail_path="cat > ${dir}/$(date +%s%N).eml"`, '-d', 'error_reporting=E_ALL',
     '-d', 'output_buffering=4096', '-d', 'display_errors=1', '-d', 'display_startup_errors=1', '-d', 'log_errors=1',
@@ -143,5 +143,5 @@ async function placeOrder(site, cartEntries, overrides) {
 }
 
 module.exports = {
-  TEMPLATE_PATH, PHP, buildScript, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
+  ERROR, outcome, TEMPLATE_PATH, PHP, buildScript, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
 };
