@@ -122,6 +122,7 @@ CExtPropertyValue* AddFontNameProperty(const std::vector<FontFace>& faces,
                                        CExtPropertyCategory& category,
                                        const OString& fontName) {
   auto [value, cell] = NewProperty<CExtGridCellFontComboBox>(OSTR("FontName"));
+  cell->items.reserve(faces.size());
   for (const FontFace& face : faces) {
     if (IsListedFontFace(face)) InsertFontName(cell->items, face.name);
   }
