@@ -33,10 +33,7 @@ test('every cart line the order page refuses is listed, escaped, with its reason
       ['GHOST', '5', unknown], ['SKU1|2', '3', unknown], ['', '1', unknown], ['SKU1', '', notALine], ['', '', notALine],
     ]);
     assert.match(page.text, /<td class="mervaneentry">A&lt;b&gt;&amp;1<\/td>/);
-    assert.deepEqual(hiddenInputs(page.text), [
-      ['ID_1', 'SKU1'], ['QUANTITY_1', '3'], ['PRICE_1', '2.50'], ['NAME_1', 'Cake'],
-      ['ID_2', 'A<b>&1'], ['QUANTITY_2', '2'], ['PRICE_2', '1'], ['NAME_2', 'Odd id'], ['TOTAL', '$9.50'],
-    ]);
+    assert.deepEqual(hiddenInputs(page.text).map(([, value]) => value), ['SKU1', '3', '2.50', 'Cake', 'A<b>&1', '2', '1', 'Odd id', '$9.50']);
     assert.deepEqual(refusedRows((await site.post([['products_selected[0][]', 'SKU1|2']])).text), [['', '', notALine]]);
     assert.doesNotMatch((await site.postCart(['SKU1|1'])).text, /not accepted/, 'no table without refused lines');
 
@@ -78,8 +75,7 @@ test('a cart or order that PHP cuts short ends on the error page, never on a sho
     const lines = Array.from({ length: 245 }, (_, i) => [[`ID_${i + 1}`, 'SKU1'], [`QUANTITY_${i + 1}`, '1'],
       [`PRICE_${i + 1}`, '2.50'], [`NAME_${i + 1}`, 'Cake']]).flat();
     assert.deepEqual(outcome(await site.post([...lines, ['TOTAL', '$612.50'], ...customerFields()])), ERROR);
-    assert.equal(site.mails().length, 2, 'only the first order was mailed');
-    assert.equal(site.log().split('\r\n').length, 2);
+    assert.deepEqual([site.mails().length, site.log().split('\r\n').length], [2, 2], 'only the first order was sent');
   });
 
   await withCheckout({ products: SHOP, phpArgs: ['-d', 'max_input_vars=30000'] }, async (site) => {
