@@ -21,21 +21,22 @@
  * Input we do not trust, and what happens to it:
  * - A stored cart that is not valid JSON, or not a JSON array, is ignored:
  *   the cart starts empty and the stored key is removed.
- * - Stored entries that are not strings, whose identifier matches no product
- *   of this page, or whose quantity fails the quantity check are dropped: they
- *   are not shown and not submitted, and the store is written without them at
- *   the next change of the cart. An entry without "|" counts as quantity 1.
- *   A second entry for a product that already has a line is dropped too, so
- *   that the cart never holds two lines for one product. Options that the
- *   page itself puts into the cart list go through the same checks.
+ * - A stored line whose identifier names no product of this cart belongs to
+ *   another cart of the site: it is not shown and not submitted here, and it
+ *   stays in the store whenever this cart writes it.
+ * - Stored entries that are not strings are dropped, and so are lines for a
+ *   product of this cart whose quantity fails the quantity check, or that
+ *   repeat a product that already has a line: the cart never holds two lines
+ *   for one product. An entry without "|" counts as quantity 1. Options that
+ *   the page itself puts into the cart list go through the same checks.
  * - A quantity is valid when it is present and converts to a finite number
  *   greater than 0 (fractions are accepted). Quantities are written back as
  *   that number, so " 2" and "2.0" both become 2.
  * - Enter in one of the cart's own text fields never submits the form; in a
  *   cart line's quantity field it commits the change.
- * - Carts on one page work apart from each other but share the stored cart:
- *   each keeps only the stored lines of its own products, and the cart that
- *   changes last writes the store.
+ * - Carts on one page, or on different pages, work apart from each other but
+ *   share the stored cart: each shows the stored lines of its own products
+ *   and, when it writes the store, replaces only those.
  *
  * Hooks are called with the container as `this` and the product's hidden
  * input as a jQuery object; onAdd, onRemove and onUpdate cancel the action by
@@ -73,6 +74,9 @@
     var STORE_KEY = 'mervane';
     var MESSAGE_STAY = 2000;
     var TIP_HEIGHT = 200;
+    // A product block off screen skips style, layout and paint until it comes
+    // near; until it has been drawn once it counts as this many pixels high.
+    var BLOCK_STYLE = 'content-visibility:auto;contain-intrinsic-size:auto 64px';
 
     // ---- small helpers ------------------------------------------------------
 
@@ -117,6 +121,12 @@
         return String(text || '').replace(/^ +| +$/g, '').toLowerCase();
     }
 
+    // The product identifier of a cart value "identifier|quantity".
+    function idOf(value) {
+        var bar = value.indexOf('|');
+        return bar < 0 ? value : value.substring(0, bar);
+    }
+
     function attrOf(input, name) {
         var value = input.getAttribute(name);
         return value === null ? '' : value;
@@ -151,6 +161,34 @@
             return (window.localStorage && window.JSON) ? window.localStorage : null;
         } catch (e) {
             return null;
+        }
+    }
+
+    // The stored cart: an array, null when there is none or it cannot be
+    // read, undefined when it is not a JSON array.
+    function readStored(s) {
+        var raw, entries;
+        try {
+            raw = s.getItem(STORE_KEY);
+        } catch (e) {
+            return null;
+        }
+        if (raw === null) {
+            return null;
+        }
+        try {
+            entries = window.JSON.parse(raw);
+        } catch (e) {
+            entries = null;
+        }
+        return $.isArray(entries) ? entries : undefined;
+    }
+
+    function forgetStored(s) {
+        try {
+            s.removeItem(STORE_KEY);
+        } catch (e) {
+            // A store we cannot change keeps what it holds.
         }
     }
 
@@ -373,7 +411,7 @@
         // ---- product list ---------------------------------------------------
 
         productBlockHtml: function (p, template) {
-            var o = this.o, html = '<div class="mvProducts"><div class="mvPDiv1">';
+            var o = this.o, html = '<div class="mvProducts" style="' + BLOCK_STYLE + '"><div class="mvPDiv1">';
             if (o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImage" src="' + escapeAttr(p.image) + '" alt="" />';
             }
@@ -387,11 +425,11 @@
         // Shows exactly the products that match the search text and the
         // selected category, in catalogue order, each with a quantity of 1.
         // Every product block is built once, on the first call; later calls
-        // only take blocks out of the list or put them back in place.
+        // only hide the blocks that drop out and show the ones that return.
         renderProducts: function (text) {
             var list = this.productList, products = this.products, key = searchKey(text),
                 category = this.$category.length ? this.$category.val().toLowerCase() : '',
-                pending = null, visible = 0, i, p, show, html, fields;
+                visible = 0, i, p, show, html, fields;
 
             if (this.emptyBar) {
                 $(this.emptyBar).remove();
@@ -425,21 +463,11 @@
                     (category === '' || p.categoryKey.indexOf(category) >= 0);
                 if (show) {
                     visible++;
-                    if (!p.shown) {
-                        pending = pending || window.document.createDocumentFragment();
-                        pending.appendChild(p.block);
-                        p.shown = true;
-                    } else if (pending) {
-                        list.insertBefore(pending, p.block);
-                        pending = null;
-                    }
-                } else if (p.shown) {
-                    list.removeChild(p.block);
-                    p.shown = false;
                 }
-            }
-            if (pending) {
-                list.appendChild(pending);
+                if (show !== p.shown) {
+                    p.block.style.display = show ? '' : 'none';
+                    p.shown = show;
+                }
             }
             if (!visible) {
                 this.emptyBar = this.messageBar(messageProductEmpty).appendTo(list)[0];
@@ -488,7 +516,7 @@
                 opt = options[i];
                 value = opt.value;
                 bar = value.indexOf('|');
-                id = bar < 0 ? value : value.substring(0, bar);
+                id = idOf(value);
                 qty = bar < 0 ? 1 : parseQuantity(value.substring(bar + 1));
                 index = this.firstById.hasOwnProperty('#' + id) ? this.firstById['#' + id] : -1;
                 if (index < 0 || isNaN(qty) || this.lines.hasOwnProperty(index)) {
@@ -658,10 +686,17 @@
 
         // ---- storage and checkout -------------------------------------------
 
+        // Writes this cart's lines after the stored lines of other carts.
         store: function () {
-            var s = storage(), values = [], options = this.select.options, i;
+            var s = storage(), values = [], options = this.select.options, stored, i;
             if (!s) {
                 return;
+            }
+            stored = readStored(s) || [];
+            for (i = 0; i < stored.length; i++) {
+                if (typeof stored[i] === 'string' && !this.firstById.hasOwnProperty('#' + idOf(stored[i]))) {
+                    values.push(stored[i]);
+                }
             }
             for (i = 0; i < options.length; i++) {
                 values.push(options[i].value);
@@ -673,30 +708,17 @@
             }
         },
 
+        // Joins the stored lines of this cart's products to the cart.
         readStore: function () {
-            var s = storage(), raw, entries, i;
+            var s = storage(), entries, i;
             if (!s) {
                 return;
             }
-            try {
-                raw = s.getItem(STORE_KEY);
-            } catch (e) {
-                return;
+            entries = readStored(s);
+            if (entries === undefined) {
+                forgetStored(s);
             }
-            if (raw === null) {
-                return;
-            }
-            try {
-                entries = window.JSON.parse(raw);
-            } catch (e) {
-                entries = null;
-            }
-            if (!$.isArray(entries)) {
-                try {
-                    s.removeItem(STORE_KEY);
-                } catch (e) {
-                    // Nothing else to do with a store we cannot change.
-                }
+            if (!entries) {
                 return;
             }
             for (i = 0; i < entries.length; i++) {
@@ -716,11 +738,7 @@
             }
             s = storage();
             if (s) {
-                try {
-                    s.removeItem(STORE_KEY);
-                } catch (e) {
-                    // The stored cart stays; the checkout itself went ahead.
-                }
+                forgetStored(s);
             }
         },
 

@@ -1,34 +1,25 @@
 'use strict';
-// Drives the real module through the stand-in host `ostrel`: renders the page
-// texts of a cart definition, publishes its files or a whole site, and serves
-// a published site with PHP's built-in server and the host's mail capture.
+// Drives the real module through the stand-in host `ostrel`: publishes a site
+// project and serves it with PHP's built-in server and the host's mail
+// capture; and what a visitor does on a cart found by its element id.
 const { execFileSync, spawn } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
 const { parseMail } = require('../../checkout/fixture');
-const { JQUERY_NAME } = require('./site');
-const { openPage } = require('./browser');
 
 const ROOT = path.resolve(__dirname, '../../..');
 
-// $OSTREL, else the linux preset's build; relative paths are taken from the
-// repository root.
-function ostrelPath() {
+// $OSTREL, else the linux preset's build; relative to the repository root.
+function ostrelFile() {
   const file = path.resolve(ROOT, process.env.OSTREL || 'build/linux/src/ostrel');
-  if (!fs.existsSync(file)) {
-    throw new Error(`ostrel not found at ${file}: build the targets ostrel and mervane, or set OSTREL to the binary`);
-  }
+  if (!fs.existsSync(file)) throw new Error(`ostrel not found at ${file}: build ostrel and mervane, or set OSTREL`);
   return file;
 }
 
-function ostrel(...args) {
-  return execFileSync(ostrelPath(), args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
-}
+const ostrel = (...args) => execFileSync(ostrelFile(), args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
 
-function makeFolder(prefix) {
-  return fs.mkdtempSync(path.join(os.tmpdir(), prefix));
-}
+const makeFolder = (prefix) => fs.mkdtempSync(path.join(os.tmpdir(), prefix));
 
 function writeJson(file, value) {
   fs.mkdirSync(path.dirname(file), { recursive: true });
@@ -36,105 +27,58 @@ function writeJson(file, value) {
   return file;
 }
 
-// What the host asks the widget of `definition` (a file) for its page, with
-// the element id already in place.
-function renderCart(definition) {
-  const ask = (part) => ostrel('render', definition, part);
-  return { head: ask('head'), html: ask('html'), ready: ask('ready'), resources: ask('resources') };
+// Publishes one page per cart definition (page<i>.html holds carts[i] as
+// "Cart<i+1>") with `files` (name -> text) beside them; returns the site
+// folder.
+function publishSite(folder, carts, files = {}) {
+  const source = path.join(folder, 'project');
+  fs.mkdirSync(source, { recursive: true });
+  for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(source, name), text);
+  const pages = carts.map((cart, i) => ({
+    file: `page${i}.html`, title: 'Shop', html: '<h1>Shop</h1>',
+    widgets: [{ definition: path.basename(writeJson(path.join(source, `cart${i}.json`), cart)), bounds: [0, 0, 640, 420] }],
+  }));
+  const site = path.join(folder, 'site');
+  ostrel('site', writeJson(path.join(source, 'site.json'), { title: 'Shop', pages, files: Object.keys(files) }), site);
+  return site;
 }
 
-// Every file below `folder`, by its path relative to it with "/" between.
-function readTree(folder, prefix = '') {
-  const files = {};
-  for (const entry of fs.readdirSync(path.join(folder, prefix), { withFileTypes: true })) {
-    const name = prefix ? prefix + '/' + entry.name : entry.name;
-    if (entry.isDirectory()) Object.assign(files, readTree(folder, name));
-    else files[name] = fs.readFileSync(path.join(folder, name));
-  }
-  return files;
-}
-
-// CopyFiles of the widget of `definition` into `folder`; returns what it wrote.
-function publishCart(definition, folder) {
-  ostrel('publish', definition, folder);
-  return readTree(folder);
-}
-
-// A page laid out as the host does it: the shared jQuery, the widget's head
-// lines, its markup, and its ready script inside the document-ready handler.
-function hostPage({ head, html, ready }) {
-  return [
-    '<!DOCTYPE html>', '<html>', '<head>', '<meta charset="utf-8">', '<title>Shop</title>',
-    `<script type="text/javascript" src="${JQUERY_NAME}"></script>`,
-    head + '</head>', '<body>',
-    html + '<script type="text/javascript">', '$(document).ready(function()', '{',
-    ready + '});', '</script>', '</body>', '</html>', '',
-  ].join('\r\n');
-}
-
-// An ini folder that PHP reads after its own: every error is logged to a file.
-function phpErrorSettings(folder) {
-  const ini = path.join(folder, 'php-ini');
-  const log = path.join(folder, 'php-errors.log');
+// `ostrel serve` on a published site; mails and PHP's error log lie beside it.
+async function serveSite(site) {
+  const aside = makeFolder('mervane-serve-');
+  const [mailDir, ini, log] = ['mail', 'php-ini', 'php-errors.log'].map((n) => path.join(aside, n));
   fs.mkdirSync(ini);
   fs.writeFileSync(log, '');
-  fs.writeFileSync(path.join(ini, 'errors.ini'),
-    `error_reporting=E_ALL\ndisplay_errors=0\nlog_errors=1\nerror_log=${log}\n`);
-  return { scanDir: ':' + ini, log };
-}
-
-function waitForAddress(child, output) {
-  return new Promise((resolve, reject) => {
-    const timer = setTimeout(() => reject(new Error('ostrel serve did not start:\n' + output.text)), 10000);
+  fs.writeFileSync(path.join(ini, 'errors.ini'), `error_reporting=E_ALL\ndisplay_errors=0\nlog_errors=1\nerror_log=${log}\n`);
+  const child = spawn(ostrelFile(), ['serve', site, '--port', '0', '--mail', mailDir], {
+    env: { ...process.env, PHP_INI_SCAN_DIR: ':' + ini }, stdio: ['ignore', 'pipe', 'pipe'],
+  });
+  const closed = new Promise((resolve) => child.once('close', resolve));
+  const url = await new Promise((resolve, reject) => {
+    let text = '';
     const read = (chunk) => {
-      output.text += chunk;
-      const found = /^Serving .* at (http:\/\/127\.0\.0\.1:\d+\/)$/m.exec(output.text);
-      if (found) { clearTimeout(timer); resolve(found[1]); }
+      const found = /^Serving .* at (http:\/\/127\.0\.0\.1:\d+\/)$/m.exec(text += chunk);
+      if (found) resolve(found[1]);
     };
     child.stdout.on('data', read);
     child.stderr.on('data', read);
-    child.once('exit', () => { clearTimeout(timer); reject(new Error('ostrel serve stopped:\n' + output.text)); });
+    child.once('exit', () => reject(new Error('ostrel serve stopped:\n' + text)));
   });
-}
-
-async function waitUntilAnswering(url) {
   for (let tries = 0; ; tries++) {
     try {
       await fetch(url, { method: 'HEAD' });
-      return;
+      break;
     } catch (e) {
       if (tries === 50) throw e;
       await new Promise((resolve) => setTimeout(resolve, 100));
     }
   }
-}
-
-// `ostrel serve` on a published site folder. The mail folder and PHP's error
-// log lie beside the site, in a folder of their own.
-async function serveSite(site) {
-  const aside = makeFolder('mervane-serve-');
-  const mailDir = path.join(aside, 'mail');
-  const php = phpErrorSettings(aside);
-  const child = spawn(ostrelPath(), ['serve', site, '--port', '0', '--mail', mailDir], {
-    env: { ...process.env, PHP_INI_SCAN_DIR: php.scanDir }, stdio: ['ignore', 'pipe', 'pipe'],
-  });
-  const closed = new Promise((resolve) => child.once('close', resolve));
-  const output = { text: '' };
-  let url;
-  try {
-    url = await waitForAddress(child, output);
-    await waitUntilAnswering(url);
-  } catch (e) {
-    child.kill();
-    throw e;
-  }
   return {
     url,
-    // Captured messages, parsed as the checkout tests do; files written within
-    // one second need not sort in sending order.
+    // Captured messages, parsed as the checkout tests do.
     mails: () => fs.readdirSync(mailDir).sort().map((f) => parseMail(fs.readFileSync(path.join(mailDir, f), 'latin1'))),
     orderLog: () => fs.readFileSync(path.join(site, 'orders.csv'), 'latin1'),
-    phpErrors: () => fs.readFileSync(php.log, 'latin1').trim(),
+    phpErrors: () => fs.readFileSync(log, 'latin1').trim(),
     async stop() {
       child.kill();
       await closed;
@@ -143,15 +87,18 @@ async function serveSite(site) {
   };
 }
 
-// Opens a served site's page. Published sites carry no icon; the browser's
-// own request for one is answered empty, as the test server does.
-async function openPublished(browser, url) {
-  const opened = await openPage(browser, null);
-  await opened.context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
-  await opened.page.goto(url);
-  return opened;
+// Adds the product of add button `index`, typing the quantity first if given.
+async function addToCart(page, cartId, index, quantity) {
+  const block = page.locator(`#${cartId} .mvProducts:has(a.mvAddToCart[rel="${index}"])`);
+  if (quantity !== undefined) await block.locator('.mvTxtQuantity').fill(String(quantity));
+  await block.locator('.mvAddToCart').click();
 }
 
-module.exports = {
-  ROOT, ostrel, makeFolder, writeJson, renderCart, publishCart, hostPage, serveSite, openPublished,
-};
+// Names of the shown products and whether each picture loaded.
+const productList = (page, cartId) => page.locator(`#${cartId} .mvProductList .mvProducts:visible`).evaluateAll((blocks) =>
+  blocks.map((b) => { const img = b.querySelector('img.mvProductImage'); return { name: b.querySelector('.mvPDiv2 strong').textContent, picture: img ? img.naturalWidth > 0 : null }; }));
+
+// The cart list that checkout posts: "id|quantity" per line.
+const cartLines = (page, cartId) => page.locator(`#${cartId} select[name="products_selected[]"] option`).evaluateAll((o) => o.map((e) => e.value));
+
+module.exports = { ROOT, ostrel, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines };

@@ -1,11 +1,11 @@
 'use strict';
-// Shared set-up of the browser tests: one server and one browser per file, a
+// Shared set-up of the cart tests: one server and one browser per file, a
 // fresh browser context per page, and no console or page error tolerated.
 const assert = require('node:assert/strict');
 const { before, after, afterEach } = require('node:test');
-const { SiteServer, cartSite } = require('../lib/site');
-const { launchBrowser, openPage } = require('../lib/browser');
+const { SiteServer, cartSite, launchBrowser, openPage } = require('../lib/site');
 const { catalogue } = require('../lib/markup');
+const { addToCart } = require('../lib/module');
 
 const PRODUCTS = catalogue([
   ['Chocolate Cake', '12.50', 'Cakes', 'SKU1', 'img/cake.svg', 'Rich and dark'],
@@ -30,9 +30,10 @@ function useCart() {
     for (const o of opened) await o.context.close();
     assert.deepEqual(opened.flatMap((o) => o.problems), []);
   });
-  // Publishes a site (see cartSite) and opens it.
+  // Serves a site (see cartSite) and opens it, or opens a served site's URL.
+  h.publish = (site = {}) => h.server.publish(cartSite({ products: PRODUCTS, ...site }));
   h.open = async (site = {}, { clock = false } = {}) => {
-    const url = h.server.publish(cartSite({ products: PRODUCTS, ...site }));
+    const url = typeof site === 'string' ? site : h.publish(site);
     const o = await openPage(h.browser, url, { clock });
     h.opened.push(o);
     o.page.url0 = url;
@@ -41,13 +42,13 @@ function useCart() {
   return h;
 }
 
-// What a visitor sees of the cart, read in one go.
-function state(page) {
-  return page.evaluate(() => {
-    const $c = $('#cart');
+// What a visitor sees of a cart, read in one go.
+function state(page, id = 'cart') {
+  return page.evaluate((id) => {
+    const $c = $('#' + id);
     const texts = (sel) => $c.find(sel).map(function () { return $(this).text(); }).get();
     return {
-      shown: texts('.mvProductList .mvProducts .mvPDiv2 strong:first-child'),
+      shown: texts('.mvProductList .mvProducts:visible .mvPDiv2 strong:first-child'),
       options: $c.find('select[name="products_selected[]"] option').map(function () {
         return this.value + ' rel=' + this.getAttribute('rel') + ' ' + this.text + (this.selected ? '' : ' (not selected)');
       }).get(),
@@ -62,19 +63,22 @@ function state(page) {
       bars: texts('.mvMessageBar'),
       stored: localStorage.getItem('mervane'),
     };
-  });
+  }, id);
 }
 
-// Adds a product by its index, typing the quantity first when given.
-async function add(page, index, qty) {
-  const block = page.locator(`#cart .mvProducts:has(a.mvAddToCart[rel="${index}"])`);
-  if (qty !== undefined) await block.locator('.mvTxtQuantity').fill(String(qty));
-  await block.locator('.mvAddToCart').click();
-}
+const add = (page, index, qty) => addToCart(page, 'cart', index, qty);
 
 async function search(page, text) {
   await page.locator('#cart .mvTxtSearch').fill(text);
   await page.locator('#cart .mvTxtSearch').press('End');
 }
 
-module.exports = { useCart, state, add, search, PRODUCTS };
+// Lets the page post its form to checkout.php; resolves to the posted fields.
+function catchCheckout(page) {
+  return new Promise((resolve) => page.route('**/checkout.php', (route) => {
+    resolve([...new URLSearchParams(route.request().postData() || '')]);
+    return route.fulfill({ contentType: 'text/html', body: '<p>thanks</p>' });
+  }));
+}
+
+module.exports = { useCart, state, add, search, catchCheckout, PRODUCTS };

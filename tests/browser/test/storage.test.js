@@ -1,22 +1,11 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { useCart, state, add } = require('./harness');
-const { cartMarkup } = require('../lib/markup');
-const { PRODUCTS } = require('./harness');
+const { useCart, state, add, catchCheckout, PRODUCTS } = require('./harness');
+const { cartMarkup, catalogue } = require('../lib/markup');
+const { addToCart, cartLines } = require('../lib/module');
 
 const h = useCart();
-
-// Lets the page post its form to checkout.php and hands back the posted
-// fields as [name, value] pairs.
-function catchCheckout(page) {
-  return new Promise((resolve) => {
-    page.route('**/checkout.php', (route) => {
-      resolve([...new URLSearchParams(route.request().postData() || '')]);
-      return route.fulfill({ contentType: 'text/html', body: '<p>thanks</p>' });
-    });
-  });
-}
 
 const storeAndReload = async (page, raw) => {
   await page.evaluate((raw) => localStorage.setItem('mervane', raw), raw);
@@ -60,7 +49,7 @@ test('an empty cart checks out too, and onCheckout takes over from the form', as
   assert.equal((await state(own)).stored, null);
 });
 
-test('a bad stored cart is ignored and its key removed', async () => {
+test('a stored cart that is not a JSON array is ignored and its key removed', async () => {
   const page = await h.open();
   for (const raw of ['not json', '{"0":"SKU1|1"}', '"SKU1|1"', 'null']) {
     await storeAndReload(page, raw);
@@ -69,18 +58,16 @@ test('a bad stored cart is ignored and its key removed', async () => {
   }
 });
 
-test('stored entries that are not strings, name no product or carry a bad quantity are dropped', async () => {
+test('stored entries: others\' lines are kept unshown, bad ones of this cart and non-texts dropped', async () => {
   const page = await h.open();
   const raw = '["SKU1|2", 5, null, ["SKU2|1"], "NOPE|1", "SKU2|0", "SKU2|abc", "SKU2|", "SKU3", "SKU1|4", "SKU4|1.5"]';
   await storeAndReload(page, raw);
   let s = await state(page);
   assert.deepEqual(s.options, ['SKU1|2 rel=0 Chocolate Cake', 'SKU3|1 rel=2 Cupcake', 'SKU4|1.5 rel=3 Cheesecake']);
-  assert.equal(s.lines.length, 3);
-  assert.equal(s.total, '27.15');
-  assert.equal(s.stored, raw);
+  assert.deepEqual([s.lines.length, s.total, s.stored], [3, '27.15', raw]);
   await add(page, 4);
   s = await state(page);
-  assert.equal(s.stored, '["SKU1|2","SKU3|1","SKU4|1.5","SKU5|1"]');
+  assert.equal(s.stored, '["NOPE|1","SKU1|2","SKU3|1","SKU4|1.5","SKU5|1"]');
   const posted = catchCheckout(page);
   await page.click('#cart .mvCheckoutButton');
   assert.deepEqual((await posted).map(([, v]) => v), ['SKU1|2', 'SKU3|1', 'SKU4|1.5', 'SKU5|1']);
@@ -88,15 +75,42 @@ test('stored entries that are not strings, name no product or carry a bad quanti
 
 test('a cart list already in the markup is rebuilt, then joined by the stored cart', async () => {
   const list = '<select name="products_selected[]"><option value="SKU2|3">x</option><option value="GONE|1">y</option></select>\r\n';
-  const markup = cartMarkup(PRODUCTS, { action: 'checkout.php' }).replace('</div>', list + '</div>');
-  const page = await h.open({ markup });
-  let s = await state(page);
-  assert.deepEqual(s.options, ['SKU2|3 rel=1 Apple Pie']);
-  assert.deepEqual(s.lines, ['Apple Pie 7.25 x3 = 21.75']);
+  const page = await h.open({ markup: cartMarkup(PRODUCTS).replace('</div>', list + '</div>') });
+  assert.deepEqual((await state(page)).lines, ['Apple Pie 7.25 x3 = 21.75']);
   assert.deepEqual(await page.evaluate(() => { const l = $('#cart select[name="products_selected[]"]')[0]; return [l.multiple, $(l).is(':visible'), l === $('#cart').children().last()[0]]; }),
     [true, false, true]);
   await storeAndReload(page, '["SKU2|5","SKU1|1"]');
-  s = await state(page);
-  assert.deepEqual(s.options, ['SKU2|3 rel=1 Apple Pie', 'SKU1|1 rel=0 Chocolate Cake']);
+  assert.deepEqual((await state(page)).options, ['SKU2|3 rel=1 Apple Pie', 'SKU1|1 rel=0 Chocolate Cake']);
   assert.equal(await page.locator('#cart .mvCartItem').count(), 2);
+});
+
+test('carts of a site share the stored cart: each shows and submits its own lines, and keeps the others\'', async () => {
+  const teas = catalogue([['Green Tea', '3', '', 'TEA1'], ['Black Tea', '4', '', 'TEA2']]);
+  const breads = catalogue([['Rye', '5', '', 'RYE']]);
+  const twoCarts = h.publish({
+    markup: cartMarkup(PRODUCTS) + cartMarkup(teas, { id: 'teas' }),
+    ready: '$("#cart").mervane({}); $("#teas").mervane({});\r\n',
+  });
+  const page = await h.open(twoCarts);
+  await add(page, 0, 2);
+  await addToCart(page, 'teas', 1, 3);
+  assert.deepEqual([await cartLines(page, 'cart'), await cartLines(page, 'teas')], [['SKU1|2'], ['TEA2|3']]);
+  await page.goto(h.publish({ products: breads }));
+  assert.deepEqual([await cartLines(page, 'cart'), (await state(page)).bars], [[], ['Your cart is empty']]);
+  await add(page, 0);
+  assert.equal((await state(page)).stored, '["SKU1|2","TEA2|3","RYE|1"]');
+  await page.goto(twoCarts);
+  assert.deepEqual([(await state(page)).lines, (await state(page, 'teas')).lines],
+    [['Chocolate Cake 12.50 x2 = 25.00'], ['Black Tea 4 x3 = 12.00']]);
+  page.on('dialog', (d) => d.accept());
+  await page.click('#teas a[href="#scart"]');
+  await page.click('#teas a.mvRemove');
+  await page.reload();
+  assert.equal((await state(page)).stored, '["SKU1|2","RYE|1"]');
+  assert.deepEqual([await cartLines(page, 'cart'), await cartLines(page, 'teas')], [['SKU1|2'], []]);
+  const posted = catchCheckout(page);
+  await page.click('#cart .mvCheckoutButton');
+  assert.deepEqual(await posted, [['products_selected[]', 'SKU1|2']]);
+  await page.waitForURL('**/checkout.php');
+  assert.equal(await page.evaluate(() => localStorage.getItem('mervane')), null);
 });
