@@ -1,14 +1,6 @@
 #include "properties/hidden_fields.h"
 
-#include <algorithm>
-
 namespace mervane {
-
-namespace {
-
-constexpr int32_t kNarrowestColumn = 10;
-
-}  // namespace
 
 FieldRows ParseFieldRows(const OStringList& entries) {
   FieldRows rows;
@@ -25,10 +17,6 @@ OStringList RebuildFields(const FieldRows& rows) {
   entries.reserve(rows.size());
   for (const FieldRow& row : rows) entries.push_back(row.name + OSTR('|') + row.value);
   return entries;
-}
-
-int32_t FittedColumnWidth(int32_t entriesWidth, int32_t withHeadingWidth) {
-  return std::max({entriesWidth, withHeadingWidth, kNarrowestColumn});
 }
 
 }  // namespace mervane

@@ -3,7 +3,6 @@
 #ifndef MERVANE_PROPERTIES_HIDDEN_FIELDS_H_
 #define MERVANE_PROPERTIES_HIDDEN_FIELDS_H_
 
-#include <cstdint>
 #include <vector>
 
 #include "ostrel/types.h"
@@ -22,10 +21,6 @@ FieldRows ParseFieldRows(const OStringList& entries);
 
 // The entries of the rows, in order, each name, "|" and value.
 OStringList RebuildFields(const FieldRows& rows);
-
-// A list column's width: the wider of what fits its entries and what fits
-// its entries and heading, never below 10 pixels.
-int32_t FittedColumnWidth(int32_t entriesWidth, int32_t withHeadingWidth);
 
 }  // namespace mervane
 

@@ -2,15 +2,15 @@
 
 #include <commctrl.h>
 
-#include "properties/hidden_fields.h"
+#include "properties/product_rows.h"
 
 namespace mervane {
 
 namespace {
 
-int32_t AutoWidth(HWND list, int column, int rule) {
+int AutoWidth(HWND list, int column, int rule) {
   SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), rule);
-  return static_cast<int32_t>(
+  return static_cast<int>(
       SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }
 
@@ -19,10 +19,10 @@ int32_t AutoWidth(HWND list, int column, int rule) {
 void FitListColumns(HWND list, int columns) {
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   for (int column = 0; column < columns; ++column) {
-    const int32_t entries = AutoWidth(list, column, LVSCW_AUTOSIZE);
-    const int32_t withHeading = AutoWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
+    const int entries = AutoWidth(list, column, LVSCW_AUTOSIZE);
+    const int withHeading = AutoWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
     SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                 FittedColumnWidth(entries, withHeading));
+                 ColumnWidth(entries, withHeading));
   }
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);

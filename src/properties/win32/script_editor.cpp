@@ -39,11 +39,14 @@ bool CScriptEditor::OnInitDialog() {
   // Zero lifts the 32,767-character default of a multi-line box.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
   SetWindowTextW(box, script_.c_str());
+  // The caret at the start rather than the whole script selected.
+  SetFocus(box);
+  SendMessageW(box, EM_SETSEL, 0, 0);
   RECT window;
   GetWindowRect(Window(), &window);
   smallest_ = {window.right - window.left, window.bottom - window.top};
   MeasureAnchors();
-  return true;
+  return false;
 }
 
 void CScriptEditor::MeasureAnchors() {

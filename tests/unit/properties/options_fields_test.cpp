@@ -29,15 +29,5 @@ TEST(OptionsFieldsTest, RowsSplitAtTheFirstBarAndDropEntriesWithout) {
   EXPECT_EQ(RebuildFields({{OSTR(""), OSTR("")}}), OStringList{OSTR("|")});
 }
 
-TEST(OptionsFieldsTest, ColumnTakesTheWiderFitAndAtLeastTenPixels) {
-  const struct {
-    int32_t entries, withHeading, width;
-  } cases[] = {{40, 55, 55}, {80, 60, 80}, {0, 0, 10}, {3, 9, 10}, {10, 10, 10}};
-  for (const auto& k : cases) {
-    EXPECT_EQ(FittedColumnWidth(k.entries, k.withHeading), k.width)
-        << k.entries << " " << k.withHeading;
-  }
-}
-
 }  // namespace
 }  // namespace mervane
