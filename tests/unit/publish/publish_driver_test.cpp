@@ -11,6 +11,7 @@
 
 #include "output/page_markup.h"
 #include "platform/platform.h"
+#include "publish/cart_script.h"
 #include "publish/checkout_script.h"
 #include "publish/publish_files.h"
 #include "publish/stylesheet.h"
@@ -21,6 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::U;
+using Files = std::set<std::string>;
 
 const char kScript[] = "jquery.mervane-2.0.js";
 
@@ -40,8 +42,8 @@ void Write(const fs::path& path, const std::string& bytes) {
 }
 
 // The names of the regular files directly inside a folder.
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
+Files FilesIn(const fs::path& folder) {
+  Files names;
   for (const auto& entry : fs::directory_iterator(folder))
     if (entry.is_regular_file()) names.insert(entry.path().filename().string());
   return names;
@@ -53,61 +55,48 @@ CProduct Picture(const fs::path& image) {
   return product;
 }
 
-// The shipped script with each token replaced by the default text of the
-// setting whose variable it initialises.
-std::string ScriptWithDefaultTexts() {
-  std::string script;
-  EXPECT_TRUE(platform::LoadModuleResource(kScript, "JS", script));
-  const CartSettings defaults;
-  for (const CartText& text : kCartTexts) {
-    size_t at = script.find("var " + std::string(text.name) + " = ");
-    EXPECT_NE(at, std::string::npos) << text.name;
-    at = script.find('$', at);
-    const size_t end = script.find('$', at + 1) + 1;
-    script.replace(at, end - at, ToUtf8(defaults.*text.field));
-  }
-  return script;
-}
-
 class PublishDriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
     root_ = fs::temp_directory_path() /
             ("mervane-publish-" + std::to_string(std::random_device()()));
-    fs::create_directories(root_);
     site_ = root_ / "site";
+    Write(root_ / "Photo.png", "picture");
   }
   void TearDown() override {
     std::error_code ignored;
     fs::remove_all(root_, ignored);
   }
 
-  // A folder as the host passes it: ending in a separator.
-  static OString HostFolder(const fs::path& folder) {
-    return Native(folder) + static_cast<OChar>(fs::path::preferred_separator);
+  // The host passes the folder ending in a separator.
+  int32_t Publish() {
+    return CopyFiles(settings_, Native(site_) +
+                                    static_cast<OChar>(fs::path::preferred_separator));
   }
-  int32_t Publish() { return CopyFiles(settings_, HostFolder(site_)); }
 
   fs::path root_;
   fs::path site_;
   CartSettings settings_;
 };
 
-// A second publish replaces longer files left from before.
+// A second publish into the now existing folder replaces longer files. Texts
+// are written as UTF-8 without a mark and with their line ends as typed.
 TEST_F(PublishDriverTest, WritesEveryFileIntoANewFolderAndReplacesOldCopies) {
   site_ = root_ / "new" / "site";
-  Write(root_ / "Photo.png", "picture");
   settings_.products.Append(Picture(root_ / "Photo.png"));
-  const std::set<std::string> published{kScript, "Photo.png", "mervane.css",
-                                        "mervane_checkout.php"};
-
+  settings_.labelTotal = U("Gesamt \xE2\x82\xAC \xC3\xBC");
+  settings_.messageCartEmpty = U("Empty\r\ncart");
+  std::string resource;
+  ASSERT_TRUE(platform::LoadModuleResource(kScript, "JS", resource));
+  const std::string script =
+      ToUtf8(FillCartScriptPlaceholders(settings_, FromAscii(resource)));
+  const Files published{kScript, "Photo.png", "mervane.css", "mervane_checkout.php"};
   for (int round = 0; round < 2; ++round) {
     SCOPED_TRACE(round);
     EXPECT_EQ(Publish(), 1);
-
     EXPECT_EQ(FilesIn(site_), published);
     EXPECT_EQ(Read(site_ / "Photo.png"), "picture");
-    EXPECT_EQ(Read(site_ / kScript), ScriptWithDefaultTexts());
+    EXPECT_EQ(Read(site_ / kScript), script);
     EXPECT_EQ(Read(site_ / "mervane.css"), ToUtf8(BuildStylesheet(settings_)));
     EXPECT_EQ(Read(site_ / "mervane_checkout.php"),
               ToUtf8(ReplaceProducts(settings_.products, GetDefaultCheckoutScript())));
@@ -115,141 +104,84 @@ TEST_F(PublishDriverTest, WritesEveryFileIntoANewFolderAndReplacesOldCopies) {
   }
 }
 
+// The page refers to the picture where publishing put it.
 TEST_F(PublishDriverTest, EachFileGoesIntoTheSubFolderOfItsType) {
-  struct Case {
+  const struct {
     OStringList folders;
     const char* script;
     const char* stylesheet;
     const char* picture;
-    const char* pictureReference;
+  } cases[] = {
+      {{OSTR("js|Scripts")}, "scripts/jquery.mervane-2.0.js", "mervane.css", "Photo.png"},
+      {{OSTR("css|styles"), OSTR("PNG|Images"), OSTR("php|php")}, kScript,
+       "styles/mervane.css", "images/Photo.png"},
   };
-  const Case cases[] = {
-      {{}, kScript, "mervane.css", "Photo.JPG", "Photo.JPG"},
-      {{OSTR("js|Scripts")}, "scripts/jquery.mervane-2.0.js", "mervane.css",
-       "Photo.JPG", "Photo.JPG"},
-      {{OSTR("css|styles"), OSTR("JS|js")}, "js/jquery.mervane-2.0.js",
-       "styles/mervane.css", "Photo.JPG", "Photo.JPG"},
-      {{OSTR("jpg|Images"), OSTR("php|php")}, kScript, "mervane.css",
-       "images/Photo.JPG", "images/Photo.JPG"},
-  };
-  const fs::path picture = root_ / "pictures" / "Photo.JPG";
-  Write(picture, "jpeg bytes");
-  settings_.products.Append(Picture(picture));
-
+  settings_.products.Append(Picture(root_ / "Photo.png"));
   int n = 0;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(n);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
     site_ = root_ / ("site" + std::to_string(n++));
     settings_.publishFolders = c.folders;
-
     EXPECT_EQ(Publish(), 1);
-
     EXPECT_TRUE(fs::is_regular_file(site_ / c.script));
     EXPECT_TRUE(fs::is_regular_file(site_ / c.stylesheet));
-    EXPECT_EQ(Read(site_ / c.picture), "jpeg bytes");
     EXPECT_TRUE(fs::is_regular_file(site_ / "mervane_checkout.php"));
-    // The page refers to the picture where publishing put it.
-    EXPECT_NE(BuildPageMarkup(settings_).find(U(std::string("pimage=\"") +
-                                                c.pictureReference + "\"")),
+    EXPECT_EQ(Read(site_ / c.picture), "picture");
+    EXPECT_NE(BuildPageMarkup(settings_).find(U(std::string("pimage=\"") + c.picture + "\"")),
               OString::npos);
   }
 }
 
-TEST_F(PublishDriverTest, TextsAreWrittenAsUtf8WithoutMarkOrLineEndChanges) {
-  settings_.labelTotal = U("Gesamt \xE2\x82\xAC \xC3\xBC");
-  settings_.labelCheckout = U("Shop's \"till\"");
-  settings_.messageCartEmpty = U("Empty\r\ncart");
-  settings_.checkoutScript = U("<?php\r\n$p = _PRODUCTS_;\r\n// Gr\xC3\xBC\xC3\x9F" "e\r\n?>\r\n");
-  settings_.products.Append(Picture(root_ / "none.png"));
-
-  ASSERT_EQ(Publish(), 1);
-
-  const std::string script = Read(site_ / kScript);
-  EXPECT_NE(script.substr(0, 3), "\xEF\xBB\xBF");
-  EXPECT_NE(script.find("var labelTotal = 'Gesamt \xE2\x82\xAC \xC3\xBC';\r\n"),
-            std::string::npos);
-  EXPECT_NE(script.find("var labelCheckout = 'Shop's \"till\"';\r\n"), std::string::npos);
-  EXPECT_NE(script.find("\"Empty\r\ncart\";\r\n"), std::string::npos);
-  EXPECT_EQ(script.find("\r\r"), std::string::npos);
-
-  const std::string checkout = Read(site_ / "mervane_checkout.php");
-  EXPECT_EQ(checkout, ToUtf8(ReplaceProducts(settings_.products, settings_.checkoutScript)));
-  EXPECT_NE(checkout.find("\r\n// Gr\xC3\xBC\xC3\x9F" "e\r\n?>\r\n"), std::string::npos);
-  EXPECT_EQ(checkout.find("\r\r"), std::string::npos);
-}
-
-TEST_F(PublishDriverTest, OnlyTheBuiltInCheckoutPublishesACheckoutScript) {
-  settings_.checkoutScript = OSTR("<?php _PRODUCTS_ ?>");
-  for (int32_t processor : {kAuthorizeNet, kWorldPay, kLinkPoint, kPayPal, kOtherTarget}) {
-    SCOPED_TRACE(processor);
-    settings_.paymentProcessor = processor;
-    EXPECT_EQ(Publish(), 1);
-    EXPECT_EQ(FilesIn(site_), (std::set<std::string>{kScript, "mervane.css"}));
+// Each case edits a cart holding Photo.png; what cannot be written is left
+// out, and only a checkout script that cannot be written fails the publish.
+TEST_F(PublishDriverTest, FilesThatCannotBeWrittenAreLeftOut) {
+  using Edit = void (*)(CartSettings&, const fs::path& site);
+  const struct {
+    Edit edit;
+    int32_t result;
+    Files files;
+  } cases[] = {
+      {[](CartSettings& c, const fs::path&) { c.paymentProcessor = kPayPal; }, 1,
+       {kScript, "Photo.png", "mervane.css"}},
+      {[](CartSettings& c, const fs::path&) { c.cssFileName.clear(); }, 1,
+       {kScript, "Photo.png", "mervane_checkout.php"}},
+      {[](CartSettings& c, const fs::path& site) {
+         c.products.Append(Picture(site / "missing" / "Gone.png"));
+         c.products.Append(Picture(fs::path()));
+       }, 1, {kScript, "Photo.png", "mervane.css", "mervane_checkout.php"}},
+      {[](CartSettings& c, const fs::path& site) {
+         c.publishFolders = {OSTR("js|scripts"), OSTR("css|styles"), OSTR("png|pics")};
+         for (const char* blocker : {"scripts", "styles", "pics"}) Write(site / blocker, "");
+       }, 1, {"scripts", "styles", "pics", "mervane_checkout.php"}},
+      {[](CartSettings& c, const fs::path&) { c.phpFileName.clear(); }, 0,
+       {kScript, "Photo.png", "mervane.css"}},
+      {[](CartSettings& c, const fs::path& site) {
+         Write(site / "blocked", "");
+         c.phpFileName = OSTR("blocked/checkout.php");
+       }, 0, {kScript, "Photo.png", "mervane.css", "blocked"}},
+  };
+  int n = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(n);
+    site_ = root_ / ("site" + std::to_string(n++));
+    settings_ = CartSettings();
+    settings_.products.Append(Picture(root_ / "Photo.png"));
+    c.edit(settings_, site_);
+    EXPECT_EQ(Publish(), c.result);
+    EXPECT_EQ(FilesIn(site_), c.files);
   }
-}
-
-TEST_F(PublishDriverTest, PicturesThatCannotBeCopiedAreLeftOut) {
-  Write(root_ / "a" / "Same.png", "first");
-  Write(root_ / "b" / "Same.png", "second");
-  settings_.products.Append(Picture(root_ / "a" / "Same.png"));
-  settings_.products.Append(Picture(root_ / "missing" / "Gone.png"));
-  settings_.products.Append(Picture(fs::path()));
-  settings_.products.Append(Picture(root_ / "b" / "Same.png"));
-
-  EXPECT_EQ(Publish(), 1);
-
-  EXPECT_EQ(Read(site_ / "Same.png"), "second");
-  EXPECT_EQ(FilesIn(site_), (std::set<std::string>{kScript, "Same.png", "mervane.css",
-                                                   "mervane_checkout.php"}));
-}
-
-// A regular file where a sub-folder should be blocks every file meant for it.
-TEST_F(PublishDriverTest, BlockedSubFoldersSkipTheirFilesOnly) {
-  settings_.publishFolders = {OSTR("js|scripts"), OSTR("css|styles"), OSTR("png|pics")};
-  for (const char* blocker : {"scripts", "styles", "pics"}) Write(site_ / blocker, blocker);
-  Write(root_ / "Photo.png", "picture");
-  settings_.products.Append(Picture(root_ / "Photo.png"));
-
-  EXPECT_EQ(Publish(), 1);
-
-  EXPECT_EQ(FilesIn(site_), (std::set<std::string>{"scripts", "styles", "pics",
-                                                   "mervane_checkout.php"}));
-  EXPECT_EQ(Read(site_ / "scripts"), "scripts");
-}
-
-TEST_F(PublishDriverTest, AnEmptyStylesheetNameSkipsOnlyTheStylesheet) {
-  settings_.cssFileName.clear();
-
-  EXPECT_EQ(Publish(), 1);
-
-  EXPECT_EQ(FilesIn(site_), (std::set<std::string>{kScript, "mervane_checkout.php"}));
-}
-
-TEST_F(PublishDriverTest, ACheckoutScriptThatCannotBeWrittenFailsThePublish) {
-  settings_.phpFileName.clear();
-  EXPECT_EQ(Publish(), 0);
-  EXPECT_EQ(FilesIn(site_), (std::set<std::string>{kScript, "mervane.css"}));
-
-  Write(site_ / "blocked", "");
-  settings_.phpFileName = OSTR("blocked/checkout.php");
-  EXPECT_EQ(Publish(), 0);
 }
 
 // On Windows the resource comes from the program's own resources.
 TEST_F(PublishDriverTest, ExtractsAResourceUnchangedUnderItsLowerCasedName) {
   const fs::path folder = root_ / "Site";
   fs::create_directories(folder);
-
   EXPECT_EQ(ExtractResourceFile("JQUERY.MERVANE-2.0.JS", "js", Native(folder)), 1);
-  EXPECT_EQ(FilesIn(folder), std::set<std::string>{kScript});
+  EXPECT_EQ(ExtractResourceFile("no-such-resource.js", "JS", Native(folder)), 1);
+  EXPECT_EQ(FilesIn(folder), Files{kScript});
   EXPECT_EQ(Read(folder / kScript),
             Read(fs::path(MERVANE_SOURCE_DIR) / "src" / "resources" / kScript));
-
-  EXPECT_EQ(ExtractResourceFile("no-such-resource.js", "JS", Native(folder)), 1);
-  EXPECT_EQ(FilesIn(folder).size(), 1u);
-
-  Write(root_ / "file", "");
-  EXPECT_EQ(ExtractResourceFile(kScript, "JS", Native(root_ / "file")), 0);
+  EXPECT_EQ(ExtractResourceFile(kScript, "JS", Native(root_ / "Photo.png")), 0);
 }
 
 }  // namespace
