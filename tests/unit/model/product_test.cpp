@@ -54,17 +54,5 @@ TEST(ProductTest, ListLoadOverwritesInPlaceAndIgnoresTheVersion) {
   EXPECT_EQ(StoreRecord(empty), (Bytes{0, 0}));
 }
 
-TEST(ProductTest, CopiesAreIndependent) {
-  ProductList a;
-  a.Resize(3);
-  a[2].reservedList1 = {OSTR("x")};
-  ProductList b;
-  b.Resize(1);
-  b = a;
-  a[2].reservedList1[0] = OSTR("changed");
-  EXPECT_EQ(b.Size(), 3u);
-  EXPECT_EQ(b[2].reservedList1[0], OSTR("x"));
-}
-
 }  // namespace
 }  // namespace mervane

@@ -33,6 +33,7 @@ TEST(PreviewFont, CharacterHeightRoundsPointsToNearestPixel) {
   EXPECT_EQ(CharacterHeight(INT_MAX, 96), INT_MIN);
 }
 
+// Any nonzero bold is weight 700; italic and underline take the low byte.
 TEST(PreviewFont, MainStyleSetsItsFieldsAndKeepsTheRest) {
   CFontStyle style;  // Arial, 12 points
   OLogFont font = GuiFont();
@@ -44,23 +45,12 @@ TEST(PreviewFont, MainStyleSetsItsFieldsAndKeepsTheRest) {
   for (uint8_t field : {font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision,
                         font.lfClipPrecision, font.lfPitchAndFamily})
     EXPECT_EQ(field, 0x5A);
-}
-
-TEST(PreviewFont, AnyNonzeroBoldIsWeight700AndFlagsTakeTheLowByte) {
-  CFontStyle style;
-  OLogFont font = GuiFont();
-  for (int32_t bold : {1, 2, -1, 0x100}) {
-    style.bold = bold;
-    ApplyMainStyle(style, 96, font);
-    EXPECT_EQ(font.lfWeight, 700) << bold;
-  }
-  style.italic = 0x101;
-  style.underline = 0x200;
-  style.fontSize = 0;
+  style = {.fontSize = 0, .bold = -1, .italic = 0x101, .underline = 0x200};
   ApplyMainStyle(style, 96, font);
-  EXPECT_EQ(font.lfItalic, 1);
-  EXPECT_EQ(font.lfUnderline, 0);
-  EXPECT_EQ(font.lfHeight, 0);
+  EXPECT_EQ(testing::FontText(font), "Arial h0 w700 i1 u0 q6");
+  style.bold = 0x100;
+  ApplyMainStyle(style, 96, font);
+  EXPECT_EQ(font.lfWeight, 700);
 }
 
 TEST(PreviewFont, LongFaceNamesAreCutTo31CharactersWithoutSplittingAPair) {

