@@ -27,8 +27,8 @@ std::string ErrorOf(const std::string& json) {
   return "no error";
 }
 
-// Every stored field and both run-time ones away from its default,
-// including values that only a raw number can carry.
+// Every field away from its default and from the others, including values
+// that only a raw number can carry (a colour with its top byte, a flag of 2).
 CartSettings Unusual() {
   CartSettings s = DefaultDefinition();
   s.id = -7;
@@ -37,19 +37,10 @@ CartSettings Unusual() {
   s.listBackgroundColor = 0xFF123456;
   s.bounds = {1, 2, 300, 400};
   s.publishFolders = {OSTR("png|pics")};
-  mervane::CProduct p;
-  p.name = mervane::FromUtf8("Tarte “Tatin” — 8€");
-  p.price = OSTR("12.00");
-  p.image = PathForModule("/pics/tarte.png");
-  p.description = OSTR("two\r\nlines");
-  p.productId = OSTR("T-1");
-  p.category = OSTR("Tarts");
-  p.reserved1 = OSTR("r1");
-  p.reserved2 = OSTR("r2");
-  p.reserved3 = OSTR("r3");
-  p.reservedList1 = {OSTR("a"), OSTR("")};
-  p.reservedList2 = {OSTR("b")};
-  s.products.Append(p);
+  s.products.Append({mervane::FromUtf8("Tarte “Tatin” — 8€"), OSTR("12.00"), OSTR("r1"),
+                     PathForModule("/pics/tarte.png"), OSTR("two\r\nlines"), OSTR("r2"),
+                     OSTR("T-1"), OSTR("r3"), OSTR("Tarts"), {OSTR("a"), OSTR("")},
+                     {OSTR("b")}});
   s.products.Append(mervane::CProduct());
   s.paymentProcessor = 4;
   s.checkoutUrl = OSTR("https://pay.example.com/");
@@ -57,14 +48,11 @@ CartSettings Unusual() {
   s.checkoutScript = OSTR("<?php echo 1;\r\n");
   s.enableCategoryFilter = 0;
   s.enableImage = 2;
+  s.enableImageTooltip = -1;
   s.cssFileName = OSTR("shop.css");
   s.phpFileName = OSTR("buy.php");
-  s.labelCheckout = OSTR("Pay now");
-  s.messageQuantityErrorUpdate = OSTR("No!");
-  s.messageBarStyle.textColorHover = 0xFFFFFFFF;
-  s.messageBarStyle.fontName = OSTR("Verdana");
-  s.checkoutButtonStyle.bold = 1;
-  s.checkoutButtonStyle.borderRadius = 9;
+  for (const mervane::CartText& t : mervane::kCartTexts) s.*t.field = mervane::FromAscii(t.name);
+  s.messageBarStyle = {1, 0xFFFFFFFF, 3, 4, 5, OSTR("Verdana"), 14, 1, 2, 3, 9};
   return s;
 }
 
@@ -75,6 +63,7 @@ TEST(Definition, EmptyObjectGivesTheDefaults) {
   EXPECT_EQ(parsed.bounds.right, 0);
 }
 
+// Colours are written as "#RRGGBB" unless their top byte is set.
 TEST(Definition, EveryFieldRoundTripsThroughJson) {
   const CartSettings original = Unusual();
   const std::string json = FormatDefinition(original, {});
@@ -83,15 +72,10 @@ TEST(Definition, EveryFieldRoundTripsThroughJson) {
   EXPECT_EQ(parsed.publishFolders, original.publishFolders);
   EXPECT_EQ(parsed.bounds.bottom, 400);
   EXPECT_EQ(FormatDefinition(parsed, {}), json);
-}
-
-TEST(Definition, WritesColoursAsHexUnlessHighBitsAreSet) {
-  const std::string json = FormatDefinition(Unusual(), {});
-  EXPECT_NE(json.find("\"listBackgroundColor\": 4279383126"), std::string::npos);
-  EXPECT_NE(json.find("\"textColorHover\": 4294967295"), std::string::npos);
-  EXPECT_NE(json.find("\"textColor\": \"#5A5655\""), std::string::npos);
-  EXPECT_NE(json.find("\"enableImage\": 2"), std::string::npos);
-  EXPECT_NE(json.find("\"enableSearch\": true"), std::string::npos);
+  for (const char* text : {"\"listBackgroundColor\": 4279383126", "\"textColor\": \"#5A5655\"",
+                           "\"textColorHover\": 4294967295", "\"enableImage\": 2",
+                           "\"enableSearch\": true"})
+    EXPECT_NE(json.find(text), std::string::npos) << text;
 }
 
 TEST(Definition, ReadsColoursFlagsAndBounds) {
@@ -108,36 +92,20 @@ TEST(Definition, ReadsColoursFlagsAndBounds) {
   EXPECT_EQ(s.mainStyle.fontSize, 10) << "keys left out keep the defaults";
 }
 
-TEST(Definition, PicturePathsAreTakenFromTheDefinitionFolder) {
-  testing::TempFolder folder;
-  const std::string json = R"({"products": [{"image": "img/a.png"}, {"image": ""}]})";
-  CartSettings s = Parse(json, folder.path());
-  EXPECT_EQ(s.products[0].image, PathForModule(folder / "img/a.png"));
-  EXPECT_TRUE(s.products[1].image.empty());
-  EXPECT_NE(FormatDefinition(s, folder.path()).find("\"image\": \"img/a.png\""),
-            std::string::npos);
-  EXPECT_EQ(FormatDefinition(s, {}).find("\"image\": \"img/a.png\""), std::string::npos);
-}
-
 TEST(Definition, ErrorsNameTheKey) {
-  EXPECT_EQ(ErrorOf(R"({"paddding": 3})"), "cart.json: paddding: unknown key");
-  EXPECT_EQ(ErrorOf(R"({"mainStyle": {"colour": "#000000"}})"),
-            "cart.json: mainStyle.colour: unknown key");
-  EXPECT_EQ(ErrorOf(R"({"products": [{}, {"price": 9.95}]})"),
-            "cart.json: products[1].price: expected a string");
-  EXPECT_EQ(ErrorOf(R"({"padding": "2"})"), "cart.json: padding: expected a 32-bit integer");
-  EXPECT_EQ(ErrorOf(R"({"id": 2147483648})"), "cart.json: id: expected a 32-bit integer");
-  EXPECT_EQ(ErrorOf(R"({"enableSearch": "yes"})"),
-            "cart.json: enableSearch: expected true, false or an integer");
-  EXPECT_EQ(ErrorOf(R"({"bounds": [1, 2, 3]})"),
-            "cart.json: bounds: expected [left, top, right, bottom]");
-  EXPECT_EQ(ErrorOf(R"({"hiddenFields": ["a", 1]})"),
-            "cart.json: hiddenFields[1]: expected a string");
-  EXPECT_EQ(ErrorOf("[]"), "cart.json: expected a JSON object");
+  const std::pair<std::string, std::string> cases[] = {
+      {R"({"paddding": 3})", "paddding: unknown key"},
+      {R"({"mainStyle": {"colour": "#000000"}})", "mainStyle.colour: unknown key"},
+      {R"({"products": [{}, {"price": 9.95}]})", "products[1].price: expected a string"},
+      {R"({"padding": "2"})", "padding: expected a 32-bit integer"},
+      {R"({"id": 2147483648})", "id: expected a 32-bit integer"},
+      {R"({"enableSearch": "yes"})", "enableSearch: expected true, false or an integer"},
+      {R"({"bounds": [1, 2, 3]})", "bounds: expected [left, top, right, bottom]"},
+      {R"({"hiddenFields": ["a", 1]})", "hiddenFields[1]: expected a string"},
+      {"[]", "expected a JSON object"},
+  };
+  for (const auto& [json, message] : cases) EXPECT_EQ(ErrorOf(json), "cart.json: " + message);
   EXPECT_EQ(ErrorOf("{").rfind("cart.json: not valid JSON: ", 0), 0u);
-}
-
-TEST(Definition, RejectsBadColours) {
   for (const char* bad : {"\"#12345\"", "\"red\"", "\"#GG0000\"", "\"#1234567\"", "-1",
                           "4294967296", "1.5", "true"}) {
     EXPECT_EQ(ErrorOf(std::string(R"({"buttonsStyle": {"textColor": )") + bad + "}}"),
@@ -147,6 +115,7 @@ TEST(Definition, RejectsBadColours) {
   }
 }
 
+// Pictures are read relative to the definition's folder and written back so.
 TEST(Definition, ReplacingProductsKeepsTheOtherKeysAsWritten) {
   testing::TempFolder folder;
   auto file = folder.Write("cart.json", "{\"padding\": 7, \"products\": [{\"name\": \"Old\"}]}");
@@ -155,15 +124,17 @@ TEST(Definition, ReplacingProductsKeepsTheOtherKeysAsWritten) {
   p.name = OSTR("New");
   p.image = PathForModule(folder / "img/new.png");
   products.Append(p);
+  products.Append(mervane::CProduct());
   ReplaceDefinitionProducts(file, products);
   const std::string text = ReadFileBytes(file);
   EXPECT_LT(text.find("\"padding\": 7"), text.find("\"products\"")) << text;
   EXPECT_EQ(text.find("labelCheckout"), std::string::npos) << "no keys added";
+  EXPECT_NE(text.find("\"image\": \"img/new.png\""), std::string::npos);
   CartSettings s = ReadDefinition(file);
-  ASSERT_EQ(s.products.Size(), 1u);
+  ASSERT_EQ(s.products.Size(), 2u);
   EXPECT_EQ(s.products[0].name, OSTR("New"));
   EXPECT_EQ(s.products[0].image, p.image);
-  EXPECT_NE(text.find("\"image\": \"img/new.png\""), std::string::npos);
+  EXPECT_TRUE(s.products[1].image.empty());
 }
 
 }  // namespace
