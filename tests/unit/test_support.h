@@ -40,12 +40,6 @@ COstrelArchive::ErrorCode LoadRecord(const Bytes& bytes, Record& record) {
   return COstrelArchive::kNoError;
 }
 
-inline Bytes Concat(std::initializer_list<Bytes> parts) {
-  Bytes out;
-  for (const Bytes& p : parts) out.insert(out.end(), p.begin(), p.end());
-  return out;
-}
-
 }  // namespace mervane::testing
 
 #endif  // MERVANE_TESTS_UNIT_TEST_SUPPORT_H_

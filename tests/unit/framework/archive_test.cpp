@@ -10,16 +10,17 @@ namespace {
 using testing::Bytes;
 using testing::U;
 
-Bytes StoredString(const OString& text) {
+// The bytes that `write` stores through an archive.
+template <typename Write>
+Bytes Stored(Write write) {
   COstrelMemoryArchive stream;
-  Archive(stream).WriteString(text);
+  Archive ar(stream);
+  write(ar);
   return stream.Bytes();
 }
 
-Bytes StoredCount(uint32_t n) {
-  COstrelMemoryArchive stream;
-  Archive(stream).WriteCount(n);
-  return stream.Bytes();
+Bytes StoredString(const OString& text) {
+  return Stored([&](Archive& ar) { ar.WriteString(text); });
 }
 
 // Reads one string from raw bytes; returns the error code it ended with.
@@ -62,9 +63,10 @@ TEST(ArchiveTest, EveryLengthFormReadsBack) {
 }
 
 TEST(ArchiveTest, CountsEscapeAtFFFF) {
-  EXPECT_EQ(StoredCount(0), (Bytes{0, 0}));
-  EXPECT_EQ(StoredCount(0xFFFE), (Bytes{0xFE, 0xFF}));
-  EXPECT_EQ(StoredCount(0xFFFF), (Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0, 0}));
+  for (const auto& [count, bytes] : {std::pair<uint32_t, Bytes>{0, {0, 0}},
+                                     {0xFFFE, {0xFE, 0xFF}},
+                                     {0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0, 0}}})
+    EXPECT_EQ(Stored([&](Archive& ar) { ar.WriteCount(count); }), bytes) << count;
   COstrelMemoryArchive stream(Bytes{0xFF, 0xFF, 0x10, 0x27, 0, 0});
   EXPECT_EQ(Archive(stream).ReadCount(), 10000u);
 }
@@ -98,13 +100,9 @@ TEST(ArchiveTest, MalformedOrShortStringsFailWithoutReadingPastTheEnd) {
 }
 
 TEST(ArchiveTest, StringListsAreACountAndTheirStrings) {
-  COstrelMemoryArchive out;
-  Archive(out).WriteStringList({});
-  EXPECT_EQ(out.Bytes(), (Bytes{0, 0}));
-
-  COstrelMemoryArchive two;
-  Archive(two).WriteStringList({OSTR("a|b"), OSTR("")});
-  COstrelMemoryArchive in(two.Bytes());
+  EXPECT_EQ(Stored([](Archive& ar) { ar.WriteStringList({}); }), (Bytes{0, 0}));
+  COstrelMemoryArchive in(
+      Stored([](Archive& ar) { ar.WriteStringList({OSTR("a|b"), OSTR("")}); }));
   EXPECT_EQ(Archive(in).ReadStringList(), (OStringList{OSTR("a|b"), OSTR("")}));
 
   // A count larger than the remaining bytes could hold fails at once.
