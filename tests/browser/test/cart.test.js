@@ -6,16 +6,10 @@ const { catalogue } = require('../lib/markup');
 
 const h = useCart();
 
-// Records every hook call in window.calls; window.allow answers the
-// cancelling hooks (undefined lets them pass).
-const HOOKS = `{
-  onAdd: function (p, q) { calls.push('add ' + p.attr('pid') + ' ' + q + ' ' + this.id); return allow; },
-  onAdded: function (p, q) { calls.push('added ' + p.attr('pid') + ' ' + q); },
-  onUpdate: function (p, q) { calls.push('update ' + p.attr('pid') + ' ' + q); return allow; },
-  onUpdated: function (p, q) { calls.push('updated ' + p.attr('pid') + ' ' + q); },
-  onRemove: function (p) { calls.push('remove ' + p.attr('pid')); return allow; },
-  onRemoved: function (p) { calls.push('removed ' + p.attr('pid')); }
-}`;
+// Records every hook call, its product, quantity and `this`, in
+// window.calls; window.allow answers the cancelling hooks.
+const HOOKS = '{' + ['Add', 'Added', 'Update', 'Updated', 'Remove', 'Removed'].map((n) => `on${n}: function (p, q) {` +
+  ` calls.push(['${n.toLowerCase()}', p.attr('pid')].concat(q === undefined ? [] : [q], this.id).join(' ')); return allow; }`).join(',') + '}';
 const HEAD = '<script>var calls = [], allow;</script>\r\n';
 const calls = (page) => page.evaluate(() => calls.splice(0));
 const allow = (page, value) => page.evaluate((v) => { allow = v; }, value);
@@ -27,14 +21,14 @@ const setQuantity = async (page, value, key = 'Tab') => {
 test('quantity change in the cart: valid, invalid, Enter, and hooks that cancel', async () => {
   const page = await h.open({ options: HOOKS, head: HEAD });
   await add(page, 1, 2);
-  assert.deepEqual(await calls(page), ['add SKU2 2 cart', 'added SKU2 2']);
+  assert.deepEqual(await calls(page), ['add SKU2 2 cart', 'added SKU2 2 cart']);
   await page.click('#cart a[href="#scart"]');
   await setQuantity(page, '4', 'Enter');
   const s = await state(page);
   assert.equal(page.url(), page.url0);
   assert.deepEqual([s.options, s.lines, s.message, s.cartTitle, s.stored], [['SKU2|4 rel=1 Apple Pie'], ['Apple Pie 7.25 x4 = 29.00'],
     'Product quantity updated', 'Cart | Total Products: 1 | Total Quantity: 4', '["SKU2|4"]']);
-  assert.deepEqual(await calls(page), ['update SKU2 4', 'updated SKU2 4']);
+  assert.deepEqual(await calls(page), ['update SKU2 4 cart', 'updated SKU2 4 cart']);
   for (const bad of ['0', 'x', '']) {
     await setQuantity(page, bad);
     assert.deepEqual([await page.inputValue('#lblQuantity1'), (await state(page)).message], ['4', 'Invalid quantity. Quantity cannot update']);
@@ -45,7 +39,7 @@ test('quantity change in the cart: valid, invalid, Enter, and hooks that cancel'
   assert.deepEqual([await page.inputValue('#lblQuantity1'), (await state(page)).options], ['4', ['SKU2|4 rel=1 Apple Pie']]);
   await page.click('#cart a[href="#sproducts"]');
   await add(page, 0);
-  assert.deepEqual([await calls(page), (await state(page)).options.length], [['update SKU2 9', 'add SKU1 1 cart'], 1]);
+  assert.deepEqual([await calls(page), (await state(page)).options.length], [['update SKU2 9 cart', 'add SKU1 1 cart'], 1]);
 });
 
 test('remove asks first; a refusal, a cancelling hook, a removal that slides away', async () => {
@@ -66,7 +60,7 @@ test('remove asks first; a refusal, a cancelling hook, a removal that slides awa
   assert.equal((await state(page)).options.length, 2);
   await allow(page, undefined);
   await page.click('#cart a.mvRemove[rel="0"]');
-  assert.deepEqual(await calls(page), ['remove P1', 'remove P1', 'removed P1']);
+  assert.deepEqual(await calls(page), ['remove P1 cart', 'remove P1 cart', 'removed P1 cart']);
   let s = await state(page);
   assert.deepEqual([s.options, s.stored], [['P2|1 rel=1 Other'], '["P2|1"]']);
   await page.locator('#divCartItem0').waitFor({ state: 'detached' });
@@ -158,8 +152,8 @@ test('templates and page-wide defaults; money keeps two decimals at any size', a
   const page = await h.open({ head, products, options: '{ productItemTemplate: "<strong><%=pname%></strong> costs <%=pprice%>%><%=missing%>!" }' });
   assert.equal(await page.locator('#cart .mvPDiv2').first().innerHTML(), '<strong>Big</strong> costs 1000000000000000000000%&gt;!');
   await add(page, 0, 2);
-  assert.equal(await page.locator('#cart .mvCartItemTitle1 div').innerHTML(), '<em>B</em>|1000000000000000000000');
-  assert.equal(await page.locator('#cart .mvCartItemTitle1 div').getAttribute('title'), 'Big');
+  const inCart = page.locator('#cart .mvCartItemTitle1 div');
+  assert.deepEqual([await inCart.innerHTML(), await inCart.getAttribute('title')], ['<em>B</em>|1000000000000000000000', 'Big']);
   assert.deepEqual((await state(page)).lines, ['B|1000000000000000000000 1000000000000000000000 x2 = 2000000000000000000000.00']);
   await add(page, 1);
   assert.equal((await state(page)).total, '15' + '0'.repeat(299) + '.00');

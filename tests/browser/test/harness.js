@@ -32,9 +32,9 @@ function useCart() {
   });
   // Serves a site (see cartSite) and opens it, or opens a served site's URL.
   h.publish = (site = {}) => h.server.publish(cartSite({ products: PRODUCTS, ...site }));
-  h.open = async (site = {}, { clock = false } = {}) => {
+  h.open = async (site = {}, how = {}) => {
     const url = typeof site === 'string' ? site : h.publish(site);
-    const o = await openPage(h.browser, url, { clock });
+    const o = await openPage(h.browser, url, how);
     h.opened.push(o);
     o.page.url0 = url;
     return o.page;

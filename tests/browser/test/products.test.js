@@ -18,8 +18,7 @@ test('start-up builds the frame with default texts and honours `selected`', asyn
   const s = await state(page);
   assert.deepEqual([s.shown, s.cartTab, s.cartTitle, s.total, s.bars],
     [ALL, 'My Cart (0)', 'Cart | Total Products: 0 | Total Quantity: 0', '0.00', ['Your cart is empty']]);
-  assert.equal(await page.locator('#cart > *').first().getAttribute('class'), 'mvMenuBar');
-  assert.equal(await page.locator('#cart .mvMessageBar2').isVisible(), false);
+  assert.deepEqual([await page.locator('#cart > *').first().getAttribute('class'), await page.locator('#cart .mvMessageBar2').isVisible()], ['mvMenuBar', false]);
   assert.deepEqual(await page.locator('#cart .mvBottomBar > *').evaluateAll((es) => es.map((e) => e.className + ':' + e.textContent)),
     ['mvCheckoutButton:Checkout', 'mvLabelSubtotalValue:0.00', 'mvLabelSubtotalText:Total:']);
   assert.deepEqual(await page.locator('#cart .mvCartTitle').allTextContents(), ['Products', 'Price', 'Quantity', 'Subtotal', '']);

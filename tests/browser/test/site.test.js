@@ -8,28 +8,20 @@ const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { launchBrowser, openPage } = require('../lib/site');
+const { useCart } = require('./harness');
 const { ROOT, ostrel, makeFolder, publishSite, serveSite, addToCart, productList, cartLines } = require('../lib/module');
 const { customerFields } = require('../../checkout/fixture');
 
 const DEMO = path.join(ROOT, 'examples/bakery');
-const h = {};
-test.before(async () => {
-  h.folder = makeFolder('mervane-site-');
-  h.browser = await launchBrowser();
-});
-test.after(async () => {
-  await h.browser.close();
-  fs.rmSync(h.folder, { recursive: true, force: true });
-});
+const h = useCart();
+test.before(() => { h.folder = makeFolder('mervane-site-'); });
+test.after(() => fs.rmSync(h.folder, { recursive: true, force: true }));
 
-// Serves `site`, opens `file` and runs `visit(page, shop)`; no page problems.
+// Serves `site`, opens `file` and runs `fn(page, shop)`.
 async function visit(site, file, fn) {
   const shop = await serveSite(site);
   try {
-    const { page, problems } = await openPage(h.browser, shop.url + file);
-    await fn(page, shop);
-    assert.deepEqual(problems, []);
+    await fn(await h.open(shop.url + file), shop);
   } finally {
     await shop.stop();
   }
@@ -40,7 +32,6 @@ test('the demo shop lists every product of its cart with its picture, and its pa
   ostrel('site', path.join(DEMO, 'site.json'), site);
   const { products } = JSON.parse(fs.readFileSync(path.join(DEMO, 'cart.json'), 'utf8'));
   await visit(site, 'index.html', async (page) => {
-    assert.equal(products.length, 12);
     assert.deepEqual(await productList(page, 'Cart1'), products.map((p) => ({ name: p.name, picture: true })));
     if (process.env.MERVANE_SCREENSHOTS === '1') await page.locator('#Cart1').screenshot({ path: path.join(ROOT, 'docs/images/demo-cart.png') });
     await page.click('a[href="about.html"]');

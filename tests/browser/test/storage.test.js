@@ -12,7 +12,7 @@ const storeAndReload = async (page, raw) => {
   await page.reload();
 };
 
-test('the cart is stored after every change, restored on reload and submitted at checkout', async () => {
+test('the cart is stored after every change and restored on reload', async () => {
   const page = await h.open();
   await add(page, 0, 2);
   assert.equal((await state(page)).stored, '["SKU1|2"]');
@@ -26,11 +26,6 @@ test('the cart is stored after every change, restored on reload and submitted at
   assert.deepEqual(s.options, ['SKU1|3 rel=0 Chocolate Cake', 'SKU4|1.5 rel=3 Cheesecake']);
   assert.deepEqual(s.lines, ['Chocolate Cake 12.50 x3 = 37.50', 'Cheesecake 0.10 x1.5 = 0.15']);
   assert.deepEqual([s.total, s.cartTab, s.bars], ['37.65', 'My Cart (2)', []]);
-  const posted = catchCheckout(page);
-  await page.click('#cart .mvCheckoutButton');
-  assert.deepEqual(await posted, [['products_selected[]', 'SKU1|3'], ['products_selected[]', 'SKU4|1.5']]);
-  await page.waitForURL('**/checkout.php');
-  assert.equal(await page.evaluate(() => localStorage.getItem('mervane')), null);
 });
 
 test('an empty cart checks out too, and onCheckout takes over from the form', async () => {
