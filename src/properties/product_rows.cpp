@@ -51,6 +51,21 @@ void AppendFromEditor(ProductRows& rows, ProductForm form,
   rows.Insert(rows.Count(), product);
 }
 
+std::optional<size_t> WidestRow(const ProductList& products,
+                                OString CProduct::*field,
+                                const TextMeasure& measure) {
+  std::optional<size_t> widest;
+  int widestWidth = 0;
+  for (size_t row = 0; row < products.Size(); ++row) {
+    int width = measure(products[row].*field);
+    if (!widest || width > widestWidth) {
+      widest = row;
+      widestWidth = width;
+    }
+  }
+  return widest;
+}
+
 }  // namespace
 
 void FillRows(ProductRows& rows, const ProductList& products) {
@@ -92,7 +107,13 @@ void CloneFirstSelected(ProductRows& rows, const ProductEditor& editor) {
   AppendFromEditor(rows, form, editor);
 }
 
+// Deleting rows one at a time costs the list a scroll-bar update each, so
+// when every row goes they go together.
 void RemoveSelected(ProductRows& rows) {
+  if (rows.Count() > 0 && rows.SelectedCount() == rows.Count()) {
+    rows.EraseAll();
+    return;
+  }
   while (std::optional<size_t> row = rows.FirstSelected()) rows.Erase(*row);
 }
 
@@ -109,6 +130,21 @@ void MoveFirstSelected(ProductRows& rows, int step) {
 
 int ColumnWidth(int fitsContents, int fitsContentsAndHeader) {
   return std::max({fitsContents, fitsContentsAndHeader, kNarrowestColumn});
+}
+
+ProductList WidestProducts(const ProductList& products,
+                           const std::vector<OString CProduct::*>& fields,
+                           const TextMeasure& measure) {
+  std::vector<size_t> widest;
+  for (OString CProduct::*field : fields) {
+    std::optional<size_t> row = WidestRow(products, field, measure);
+    if (row && std::find(widest.begin(), widest.end(), *row) == widest.end()) {
+      widest.push_back(*row);
+    }
+  }
+  ProductList chosen;
+  for (size_t row : widest) chosen.Append(products[row]);
+  return chosen;
 }
 
 void ShowForm(const ProductForm& form, FormControls& controls) {

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "model/product.h"
 #include "ostrel/types.h"
@@ -23,11 +24,13 @@ class ProductRows {
   virtual size_t Count() const = 0;
   // The lowest-numbered selected row, if any row is selected.
   virtual std::optional<size_t> FirstSelected() const = 0;
+  virtual size_t SelectedCount() const = 0;
   virtual const CProduct& Product(size_t row) const = 0;
   // A new unselected row at that index holding a copy of the product.
   virtual void Insert(size_t row, const CProduct& product) = 0;
   // Deletes the row together with its product.
   virtual void Erase(size_t row) = 0;
+  virtual void EraseAll() = 0;
   // Writes the row's product and shows its new column texts.
   virtual void Replace(size_t row, const CProduct& product) = 0;
   // Selects the row and gives it the focus; other rows keep their selection.
@@ -68,6 +71,16 @@ void MoveFirstSelected(ProductRows& rows, int step);
 // A column's width from the width that fits its contents and the width that
 // fits its contents and its header.
 int ColumnWidth(int fitsContents, int fitsContentsAndHeader);
+
+// A width of a text as the list would draw it.
+using TextMeasure = std::function<int(const OString&)>;
+
+// For each field in turn, the product whose text in it measures widest
+// (the first of equals), without repeats: all that the column widths
+// depend on.
+ProductList WidestProducts(const ProductList& products,
+                           const std::vector<OString CProduct::*>& fields,
+                           const TextMeasure& measure);
 
 // The product dialog's controls, by control id.
 class FormControls {

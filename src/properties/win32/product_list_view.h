@@ -20,9 +20,11 @@ class ProductListView : public ProductRows {
 
   size_t Count() const override;
   std::optional<size_t> FirstSelected() const override;
+  size_t SelectedCount() const override;
   const CProduct& Product(size_t row) const override;
   void Insert(size_t row, const CProduct& product) override;
   void Erase(size_t row) override;
+  void EraseAll() override;
   void Replace(size_t row, const CProduct& product) override;
   void SelectAndFocus(size_t row) override;
 
@@ -33,7 +35,9 @@ class ProductListView : public ProductRows {
 
  private:
   void InsertColumns() const;
-  void SizeColumns() const;
+  // Sizes every column in order; the last column's contents width.
+  int SizeColumns() const;
+  void SizeColumn(int column, int contents) const;
   CProduct* RowProduct(size_t row) const;
 
   HWND list_;

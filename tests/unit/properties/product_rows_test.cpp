@@ -44,11 +44,13 @@ class FakeRows : public ProductRows {
     }
     return std::nullopt;
   }
+  size_t SelectedCount() const override { return Selected().size(); }
   const CProduct& Product(size_t row) const override { return rows[row].product; }
   void Insert(size_t row, const CProduct& p) override {
     rows.insert(rows.begin() + static_cast<ptrdiff_t>(row), {p});
   }
   void Erase(size_t row) override { rows.erase(rows.begin() + static_cast<ptrdiff_t>(row)); }
+  void EraseAll() override { rows.clear(); }
   void Replace(size_t row, const CProduct& p) override { rows[row].product = p; }
   void SelectAndFocus(size_t row) override {
     for (Row& r : rows) r.focused = false;
@@ -209,6 +211,17 @@ TEST(ProductRowsTest, ColumnsFitTheWiderMeasureButNeverUnderTenPixels) {
   EXPECT_EQ(ColumnWidth(5, 3), 10);
   EXPECT_EQ(ColumnWidth(40, 60), 60);
   EXPECT_EQ(ColumnWidth(80, 60), 80);
+
+  ProductList products;
+  for (const char* text : {"a", "bbb", "cc", "bbb"}) products.Append(FakeRows::Named(text));
+  products[2].description = U("widest");
+  auto length = [](const OString& text) { return static_cast<int>(text.size()); };
+  ProductList widest = WidestProducts(
+      products, {&CProduct::name, &CProduct::description, &CProduct::productId}, length);
+  ASSERT_EQ(widest.Size(), 2u);  // the SKU's widest is the name's, kept once
+  EXPECT_EQ(widest[0], products[1]);
+  EXPECT_EQ(widest[1], products[2]);
+  EXPECT_EQ(WidestProducts({}, {&CProduct::name}, length).Size(), 0u);
 }
 
 struct FakeControls : FormControls {
