@@ -30,11 +30,26 @@
 // One page object (here: one shopping-cart widget). Slot order is part of the
 // interface; never reorder, insert or remove a virtual operation.
 //
-// With the Itanium C++ ABI (g++ and MinGW g++) the virtual destructor fills
-// two table entries; every other operation fills one.
+// What a host must do to call the operations by position:
+// - The object's first pointer-sized word points at its table of operations:
+//   29 plain function pointers, entry N being slot N below.
+// - Each entry is called as a free function in the platform's own convention
+//   (System V on x86-64 Linux, Microsoft x64 on 64-bit Windows), with the
+//   object's address as the first argument and then the arguments in order.
+//   References travel as pointers.
+// - An operation that returns OString takes, before the object's address, a
+//   pointer to uninitialised storage for one OString; it constructs the result
+//   there and returns that pointer, and the host destroys the string after
+//   use. This is the order of g++ and MinGW g++; a host built with MSVC passes
+//   the object first and cannot call these slots through C++ directly.
+// - Delete an object only through slot 0 or DeleteExtensionObject. The C++
+//   destructor is not virtual: a virtual one would fill two entries with g++
+//   and MinGW g++ and push every later slot one position down. It is
+//   protected, so nobody can delete through this class.
 class COstrelExtension {
  public:
-  virtual ~COstrelExtension() = default;                            // slot 0
+  // Destroys the object and frees its memory; the pointer is dead after it.
+  virtual void Destroy() = 0;                                       // slot 0
   virtual int32_t GetVersion() = 0;                                 // slot 1
   virtual void Draw(OHdc dc, const ORect* rect) = 0;                // slot 2
   virtual void Properties(OHwnd parent) = 0;                        // slot 3
@@ -71,6 +86,9 @@ class COstrelExtension {
   virtual void IncludeResource(OStringList& resources) = 0;         // slot 26
   virtual OString GetTheme() = 0;                                   // slot 27
   virtual void SetPublishFolders(const OStringList& folders) = 0;   // slot 28
+
+ protected:
+  ~COstrelExtension() = default;
 };
 
 // The five exported functions, undecorated. A host resolves them by name
@@ -87,7 +105,7 @@ typedef uint32_t (*GetToolbarTextFn)(OChar* buffer, uint32_t size);
 typedef uint32_t (*GetDescriptionFn)(OChar* buffer, uint32_t size);
 // Null only when memory runs out.
 typedef COstrelExtension* (*CreateExtensionObjectFn)();
-// Null is accepted and ignored.
+// Calls slot 0; null is accepted and ignored.
 typedef void (*DeleteExtensionObjectFn)(COstrelExtension* object);
 
 #endif  // OSTREL_EXTENSION_H_

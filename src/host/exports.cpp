@@ -49,5 +49,5 @@ OSTREL_EXPORT COstrelExtension* CreateExtensionObject() {
 }
 
 OSTREL_EXPORT void DeleteExtensionObject(COstrelExtension* object) {
-  delete object;
+  if (object != nullptr) object->Destroy();
 }

@@ -12,6 +12,8 @@ class CMervaneExtension final : public COstrelExtension {
  public:
   CMervaneExtension();
 
+  // The class is final, so deleting through it runs the whole destructor.
+  void Destroy() override { delete this; }
   int32_t GetVersion() override;
   void Draw(OHdc dc, const ORect* rect) override;
   void Properties(OHwnd parent) override;
