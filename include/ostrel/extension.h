@@ -34,14 +34,14 @@
 // - The object's first pointer-sized word points at its table of operations:
 //   29 plain function pointers, entry N being slot N below.
 // - Each entry is called as a free function in the platform's own convention
-//   (System V on x86-64 Linux, Microsoft x64 on 64-bit Windows), with the
-//   object's address as the first argument and then the arguments in order.
-//   References travel as pointers.
+//   (System V on x86-64 Linux, Microsoft x64 on 64-bit Windows; no 32-bit
+//   build is made), with the object's address as the first argument and then
+//   the arguments in order. References travel as pointers.
 // - An operation that returns OString takes, before the object's address, a
 //   pointer to uninitialised storage for one OString; it constructs the result
 //   there and returns that pointer, and the host destroys the string after
-//   use. This is the order of g++ and MinGW g++; a host built with MSVC passes
-//   the object first and cannot call these slots through C++ directly.
+//   use. This is the order of g++ and MinGW g++ (MSVC would pass the object
+//   first, which is one more reason the toolchains must match).
 // - Delete an object only through slot 0 or DeleteExtensionObject. The C++
 //   destructor is not virtual: a virtual one would fill two entries with g++
 //   and MinGW g++ and push every later slot one position down. It is
