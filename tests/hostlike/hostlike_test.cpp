@@ -112,8 +112,7 @@ class HostLikeTest : public ::testing::Test {
 
   void* module_ = OpenModule(g_modulePath);
   GetToolbarBitmapFn bitmap_ = nullptr;
-  GetToolbarTextFn text_ = nullptr;
-  GetDescriptionFn description_ = nullptr;
+  GetToolbarTextFn text_ = nullptr, description_ = nullptr;
   CreateExtensionObjectFn create_ = nullptr;
   DeleteExtensionObjectFn delete_ = nullptr;
 };
@@ -187,14 +186,14 @@ TEST_F(HostLikeTest, WidgetsShareTheProjectArchiveAndReportItsEnd) {
 
 #if defined(_WIN32)
 // Drawing records that slot 2 leaves in a fresh metafile.
-size_t DrawnRecords(const SlotTable& t, Self self, const ORect& area) {
+int DrawnRecords(const SlotTable& t, Self self, const ORect& area) {
   HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
   t.draw(self, dc, &area);
   HENHMETAFILE picture = CloseEnhMetaFile(dc);
   ENHMETAHEADER header{};
   GetEnhMetaFileHeader(picture, sizeof header, &header);
   DeleteEnhMetaFile(picture);
-  return header.nRecords - 2;  // less the header and end records
+  return static_cast<int>(header.nRecords) - 2;  // less the header and end records
 }
 
 BOOL CALLBACK CancelWindow(HWND window, LPARAM) {
@@ -221,14 +220,14 @@ void WithWindowsCancelled(F call) {
 }
 #else
 struct CountingSurface final : ODeviceContext {
-  size_t calls = 0;
+  int calls = 0;
   void Draw3dRect(const ORect&, OColor, OColor) override { ++calls; }
   const OLogFont* SelectFont(const OLogFont*) override { return ++calls, nullptr; }
   OColor SetTextColor(OColor) override { return ++calls, 0; }
   int32_t SetBkMode(int32_t) override { return ++calls, 0; }
   void DrawText(const OString&, const ORect&, uint32_t) override { ++calls; }
 };
-size_t DrawnRecords(const SlotTable& t, Self self, const ORect& area) {
+int DrawnRecords(const SlotTable& t, Self self, const ORect& area) {
   CountingSurface surface;
   t.draw(self, &surface, &area);
   return surface.calls;
@@ -266,7 +265,7 @@ TEST_F(HostLikeTest, EverySlotAnswersByRawPosition) {
   reference->SetID(42);
   EXPECT_EQ(Store(*cart), Store(*reference));  // only the id changed the block
   EXPECT_NE(Store(*cart), Store(*Create()));
-  EXPECT_GT(DrawnRecords(t, self, {0, 0, 200, 100}), 0u);
+  EXPECT_GT(DrawnRecords(t, self, {0, 0, 200, 100}), 0);
   WithWindowsCancelled([&] { t.properties(self, nullptr); });
   EXPECT_EQ(Store(*cart), Store(*reference));  // a cancelled sheet keeps all
 
