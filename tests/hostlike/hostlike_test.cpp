@@ -137,16 +137,13 @@ TEST_F(HostLikeTest, ToolbarBitmapIs16By16TrueColour) {
 #if defined(_WIN32)
   BITMAP info{};
   ASSERT_NE(GetObjectW(bitmap, sizeof info, &info), 0);
-  EXPECT_EQ(info.bmWidth, 16);
-  EXPECT_EQ(info.bmHeight, 16);
-  EXPECT_EQ(info.bmBitsPixel, 24);
+  const std::vector<int> shape{info.bmWidth, info.bmHeight, info.bmBitsPixel};
   DeleteObject(bitmap);
 #else
-  EXPECT_EQ(bitmap->width, 16);
-  EXPECT_EQ(bitmap->height, 16);
-  EXPECT_EQ(bitmap->bitsPerPixel, 24);
+  const std::vector<int> shape{bitmap->width, bitmap->height, bitmap->bitsPerPixel};
   std::free(bitmap);
 #endif
+  EXPECT_EQ(shape, (std::vector<int>{16, 16, 24}));
 }
 
 void Serialize(COstrelExtension& cart, COstrelArchive& ar) { TableOf(&cart)->serialize(&cart, &ar); }
@@ -196,23 +193,21 @@ int DrawnRecords(const SlotTable& t, Self self, const ORect& area) {
   return static_cast<int>(header.nRecords) - 2;  // less the header and end records
 }
 
-BOOL CALLBACK CancelWindow(HWND window, LPARAM) {
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
-    PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
-    PostMessageW(window, WM_CLOSE, 0, 0);
-  }
-  return TRUE;
-}
-
 // Runs `call` while a watcher cancels every visible top-level window of this
 // process for ten seconds at most, so that a modal sheet cannot hang the test.
 template <typename F>
 void WithWindowsCancelled(F call) {
   std::atomic<bool> done{false};
   std::thread watcher([&done] {
-    for (int i = 0; i < 200 && !done; ++i, Sleep(50)) EnumWindows(CancelWindow, 0);
+    for (int i = 0; i < 200 && !done; ++i, Sleep(50)) EnumWindows([](HWND window, LPARAM) -> BOOL {
+      DWORD process = 0;
+      GetWindowThreadProcessId(window, &process);
+      if (process == GetCurrentProcessId() && IsWindowVisible(window)) {
+        PostMessageW(window, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+      }
+      return TRUE;
+    }, 0);
   });
   call();
   done = true;
@@ -245,9 +240,9 @@ TEST_F(HostLikeTest, EverySlotAnswersByRawPosition) {
   Object cart = Create(), reference = Create();
   const SlotTable& t = *TableOf(cart.get());
   Self self = cart.get();
-  EXPECT_EQ(t.getVersion(self), 4);
-  EXPECT_EQ(t.useDiv(self), 1);
-  for (auto zero : {t.includePngFix, t.getUrlCount, t.getAssetCount}) EXPECT_EQ(zero(self), 0);
+  for (auto [slot, value] : {std::pair{t.getVersion, 4}, {t.useDiv, 1}, {t.includePngFix, 0},
+                             {t.getUrlCount, 0}, {t.getAssetCount, 0}})
+    EXPECT_EQ(slot(self), value);
   for (auto slot : {t.getBkColor, t.getBkImage, t.getUniqueName, t.getStartofPageHtml, t.getTheme})
     EXPECT_EQ(Call(slot, self), OString());
   EXPECT_EQ(Call(t.getUrl, self, 12) + Call(t.getAssetFileName, self, -1), OString());
