@@ -486,7 +486,6 @@ void CExtPropertyGridCtrl::StartEditing() {
   SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(editor_, EM_SETLIMITTEXT, 0, 0);
   SetWindowTextW(editor_, cell->Text().c_str());
-  SendMessageW(editor_, EM_SETMODIFY, FALSE, 0);
   SendMessageW(editor_, EM_SETSEL, 0, -1);
   SetWindowSubclass(editor_, &EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   SetFocus(editor_);
@@ -526,15 +525,14 @@ void CExtPropertyGridCtrl::CommitEdit(int move) {
   HWND editor = editor_;
   editor_ = nullptr;
   bool hadFocus = GetFocus() == editor;
-  bool modified = SendMessageW(editor, EM_GETMODIFY, 0, 0) != 0;
   OString text(static_cast<size_t>(GetWindowTextLengthW(editor)), L'\0');
   text.resize(static_cast<size_t>(
       GetWindowTextW(editor, text.data(), static_cast<int>(text.size() + 1))));
   if (hadFocus) SetFocus(window_);
   DestroyWindow(editor);
   CExtPropertyValue* value = SelectedValue();
-  if (modified && value != nullptr) {
-    CExtGridCell* cell = value->ValueActive();
+  CExtGridCell* cell = value != nullptr ? value->ValueActive() : nullptr;
+  if (cell != nullptr && text != cell->Text()) {
     int32_t number = 0;
     if (auto* spin = dynamic_cast<CExtGridCellUpDown*>(cell)) {
       if (ParseInteger(text, number)) spin->value = {CExtVariant::kInt32, number};
