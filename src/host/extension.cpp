@@ -5,6 +5,7 @@
 #include "output/head_lines.h"
 #include "output/page_markup.h"
 #include "output/ready_script.h"
+#include "properties/properties_editor.h"
 #include "publish/publish_driver.h"
 
 namespace mervane {
@@ -22,8 +23,14 @@ void CMervaneExtension::Draw(OHdc dc, const ORect* rect) {
   preview_.Draw(dc, rect);
 }
 
-// The properties dialog is not built yet: the widget keeps its settings.
-void CMervaneExtension::Properties(OHwnd) {}
+// Only OK changes the cart, and only then is the preview font rebuilt.
+// Nothing may escape to the host: a failure inside keeps the settings.
+void CMervaneExtension::Properties(OHwnd parent) {
+  try {
+    if (EditProperties(settings_, parent)) CreateFonts();
+  } catch (...) {
+  }
+}
 
 OString CMervaneExtension::GetHtml(const OString&) {
   return BuildPageMarkup(settings_);

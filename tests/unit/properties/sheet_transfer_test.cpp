@@ -1,0 +1,130 @@
+// The copies the properties sheet edits: what goes in, what comes back on
+// OK, and that Cancel or a failure leaves the cart as it was.
+#include "properties/sheet_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "properties/help_path.h"
+#include "publish/checkout_script.h"
+#include "test_support.h"
+
+namespace mervane {
+namespace {
+
+using testing::StoreRecord;
+using testing::U;
+
+// Texts that a dialog could mangle: line breaks, tabs, a non-BMP character,
+// a long name, a 1 MB script, "|" and line breaks in a hidden field.
+CartSettings AwkwardCart() {
+  CartSettings c;
+  c.products.Resize(3);
+  c.products[0].name = U("Line\r\nbreak\tand \xF0\x9F\x8D\xB0");
+  c.products[0].image = OSTR("C:\\no\\such\\picture.png");
+  c.products[1].description = OString(100000, OSTR('d'));
+  c.products[2].reservedList1 = {OSTR("kept")};
+  c.checkoutScript = OString(1 << 20, OSTR('s'));
+  c.hiddenFields = {OSTR("a|b|c"), OSTR("multi|line\r\nvalue"), OSTR("no bar")};
+  c.paymentProcessor = kOtherTarget;
+  c.checkoutUrl = OSTR("https://shop.example/pay");
+  c.labelTotal = OSTR("");
+  c.mainStyle.fontSize = 13;
+  return c;
+}
+
+CartSettings EmptyCart() {
+  CartSettings c;
+  c.products.Resize(0);
+  return c;
+}
+
+// Changes something on every page, the way an author would.
+bool EditEveryPage(PageCopies& copies) {
+  CProduct added;
+  added.name = OSTR("Added");
+  copies.products.Append(added);
+  copies.style.padding = 40;
+  copies.style.texts[kCartTexts.size() - 1] = OSTR("Last message");
+  copies.style.styles[0].bold = 1;
+  copies.style.cssFileName = OSTR("other.css");
+  copies.options.paymentProcessor = kPayPal;
+  copies.options.hiddenFields.clear();
+  copies.options.enableSearch = 0;
+  return true;
+}
+
+TEST(SheetTransfer, OkWithoutEditsAndCancelAfterEditsKeepTheStoredBlock) {
+  for (CartSettings cart : {CartSettings(), AwkwardCart(), EmptyCart()}) {
+    const auto before = StoreRecord(cart);
+    EXPECT_TRUE(EditCopies(cart, [](PageCopies&) { return true; }));
+    EXPECT_EQ(StoreRecord(cart), before) << "OK without visiting a page";
+    EXPECT_FALSE(EditCopies(cart, [](PageCopies& c) { return !EditEveryPage(c); }));
+    EXPECT_EQ(StoreRecord(cart), before) << "Cancel after edits";
+  }
+}
+
+TEST(SheetTransfer, OkStoresEveryPagesEditsInPlace) {
+  CartSettings cart = AwkwardCart();
+  ASSERT_TRUE(EditCopies(cart, EditEveryPage));
+  ASSERT_EQ(cart.products.Size(), 4u);
+  EXPECT_EQ(cart.products[3].name, OSTR("Added"));
+  EXPECT_EQ(cart.products[2].reservedList1, OStringList{OSTR("kept")});
+  EXPECT_EQ(cart.padding, 40);
+  EXPECT_EQ(cart.messageQuantityErrorUpdate, OSTR("Last message"));
+  EXPECT_EQ(cart.mainStyle.bold, 1);
+  EXPECT_EQ(cart.mainStyle.fontSize, 13);
+  EXPECT_EQ(cart.cssFileName, OSTR("other.css"));
+  EXPECT_EQ(cart.paymentProcessor, kPayPal);
+  EXPECT_TRUE(cart.hiddenFields.empty());
+  EXPECT_EQ(cart.enableSearch, 0);
+  EXPECT_EQ(cart.enableImage, 1);
+  EXPECT_EQ(cart.checkoutUrl, OSTR("https://shop.example/pay"));
+}
+
+TEST(SheetTransfer, TheDefaultScriptIsShownInFullAndStoredEmpty) {
+  const OString standard = GetDefaultCheckoutScript();
+  const OString oneOff = standard.substr(0, standard.size() - 1) + OSTR("!");
+  struct Case {
+    OString typed;
+    OString stored;
+  };
+  for (const Case& c : {Case{standard, OSTR("")}, Case{oneOff, oneOff},
+                        Case{standard + OSTR(" "), standard + OSTR(" ")}}) {
+    CartSettings cart;
+    EditCopies(cart, [&](PageCopies& copies) {
+      EXPECT_EQ(copies.options.checkoutScript, standard);
+      copies.options.checkoutScript = c.typed;
+      return true;
+    });
+    EXPECT_EQ(cart.checkoutScript, c.stored);
+  }
+}
+
+TEST(SheetTransfer, AFailureWhileTheSheetIsOpenKeepsTheCart) {
+  CartSettings cart = AwkwardCart();
+  const auto before = StoreRecord(cart);
+  auto failing = [](PageCopies& c) -> bool {
+    EditEveryPage(c);
+    throw std::runtime_error("page failed");
+  };
+  EXPECT_THROW(EditCopies(cart, failing), std::runtime_error);
+  EXPECT_EQ(StoreRecord(cart), before);
+}
+
+TEST(HelpDocument, EveryModuleSuffixBecomesPdf) {
+  struct Case {
+    const char* module;
+    const char* help;
+  };
+  for (const Case& c : {Case{"C:\\Ostrel\\mervane.uoex", "C:\\Ostrel\\mervane.pdf"},
+                        Case{"mervane.oex", "mervane.pdf"},
+                        Case{"C:\\a.oex\\b.uoex\\m.uoex", "C:\\a.pdf\\b.pdf\\m.pdf"},
+                        Case{"C:\\M.UOEX", "C:\\M.UOEX"}}) {
+    EXPECT_EQ(HelpDocumentPath(U(c.module)), U(c.help)) << c.module;
+  }
+}
+
+}  // namespace
+}  // namespace mervane
