@@ -8,7 +8,9 @@
 // Pictures and cursors: 100-199 and 1000.
 #define IDB_TOOLBAR 1000
 
-// The property sheet: 12300-12399.
+// The property sheet: 12300-12399, and the credit link's hand cursor.
+#define IDC_CREDIT_LINK 12346
+#define IDR_HAND_CURSOR 145
 
 // The Products page and the product dialog: the ids of their layouts.
 #define IDC_PRODUCT_LIST 5013
@@ -43,6 +45,8 @@
 #define IDC_FIELD_NAME 20030
 #define IDC_FIELD_VALUE 20031
 
-// The Style page: 1001 and 21000-21999.
+// The Style page: 1001 and 21000-21999. Its template is dialog 31631.
+#define IDD_STYLE_PAGE 31631
+#define IDC_STYLE_GRID 1001
 
 #endif  // MERVANE_RESOURCES_RESOURCE_IDS_H_

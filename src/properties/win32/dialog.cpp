@@ -1,5 +1,7 @@
 #include "properties/win32/dialog.h"
 
+#include "properties/win32/shell_open.h"
+
 namespace mervane {
 
 HINSTANCE EditorModule() {
@@ -88,11 +90,17 @@ INT_PTR CALLBACK PropertyPage::PageProcedure(HWND window, UINT message,
   return Procedure(window, message, wParam, lParam);
 }
 
+void PropertyPage::OnHelp() { OpenHelpDocument(); }
+
 bool PropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
   switch (header.code) {
     case PSN_APPLY:
-      result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
+      accepted_ = OnApply();
+      result = accepted_ ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
       return true;
+    case PSN_RESET:
+      accepted_ = false;
+      return false;
     case PSN_HELP:
       OnHelp();
       return true;

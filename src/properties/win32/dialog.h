@@ -70,17 +70,23 @@ class PropertyPage : public Dialog {
   // The page's description for PropertySheetW, pointing back at this page.
   PROPSHEETPAGEW Describe(const wchar_t* templateName, DWORD flags);
 
+  // True when the page accepted the sheet's OK and no Cancel followed. A
+  // page that was never shown takes no part and stays false.
+  bool Accepted() const { return accepted_; }
+
  protected:
   // PSN_APPLY: the sheet closes with OK; false keeps it open.
   virtual bool OnApply() { return true; }
-  // PSN_HELP: the page's Help button.
-  virtual void OnHelp() {}
+  // PSN_HELP: the page's Help button; opens the editor's help document.
+  virtual void OnHelp();
   // Pages that handle more notifications pass the others on to this one.
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
 
  private:
   static INT_PTR CALLBACK PageProcedure(HWND window, UINT message,
                                         WPARAM wParam, LPARAM lParam);
+
+  bool accepted_ = false;
 };
 
 }  // namespace mervane

@@ -1,0 +1,17 @@
+// The one-line credit at the bottom left of the properties sheet: a link to
+// the web page of the cart script's author.
+#ifndef MERVANE_PROPERTIES_WIN32_CREDIT_LINK_H_
+#define MERVANE_PROPERTIES_WIN32_CREDIT_LINK_H_
+
+#include <windows.h>
+
+namespace mervane {
+
+// Adds the link (control IDC_CREDIT_LINK) to a sheet whose buttons are
+// placed. The sheet window owns the link's underlined font until it is
+// destroyed.
+void AddCreditLink(HWND sheet);
+
+}  // namespace mervane
+
+#endif  // MERVANE_PROPERTIES_WIN32_CREDIT_LINK_H_
