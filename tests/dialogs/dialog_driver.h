@@ -1,0 +1,61 @@
+// Drives the editor's real modal dialogs the way a user would, from a second
+// thread and with window messages only, while the dialog runs its own loop
+// on the test's thread. Every wait is bounded: a dialog that does not reach
+// the expected state fails its test in seconds.
+#ifndef MERVANE_TESTS_DIALOGS_DIALOG_DRIVER_H_
+#define MERVANE_TESTS_DIALOGS_DIALOG_DRIVER_H_
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace mervane::dialogs {
+
+// How long any one step may take.
+constexpr DWORD kStepTimeoutMs = 5000;
+
+class Driver {
+ public:
+  explicit Driver(DWORD dialogThread) : dialogThread_(dialogThread) {}
+
+  // The visible top-level windows of the dialog thread.
+  std::vector<HWND> Windows() const;
+  // The enabled top-level window of the dialog thread with this caption.
+  HWND WaitForWindow(const std::wstring& caption) const;
+  void WaitUntilClosed(HWND window) const;
+  // A control of `parent`, once it exists.
+  HWND Control(HWND parent, int id) const;
+
+  // Property sheets: the page shown, selecting a page by index, and the
+  // sheet's buttons (PSBTN_OK, PSBTN_CANCEL, PSBTN_HELP).
+  HWND CurrentPage(HWND sheet) const;
+  HWND SelectPage(HWND sheet, int index) const;
+  void Press(HWND sheet, int button) const;
+  // The close box of any top-level window.
+  void Close(HWND window) const;
+
+  // Controls. Clicks are posted, so a click that opens a dialog does not
+  // block the driver.
+  void Click(HWND button) const;
+  void SetText(HWND control, const std::wstring& text) const;
+  std::wstring Text(HWND control) const;
+
+  // Waits until `done` holds; throws naming `what` when it does not.
+  void WaitUntil(const std::function<bool()>& done, const std::string& what) const;
+
+ private:
+  DWORD dialogThread_;
+};
+
+// Runs `modal` on this thread while `script` drives it from a second one.
+// Returns what went wrong in the script, empty when it ran to its end. A
+// failing script closes every window it left open so that `modal` returns.
+std::string RunDriven(const std::function<void()>& modal,
+                      const std::function<void(const Driver&)>& script);
+
+}  // namespace mervane::dialogs
+
+#endif  // MERVANE_TESTS_DIALOGS_DIALOG_DRIVER_H_
