@@ -5,6 +5,7 @@
 #include "definition.h"
 #include "framework/text.h"
 #include "ostrel_test_support.h"
+#include "system.h"
 #include "widget_host.h"
 
 namespace ostrel {
@@ -156,6 +157,16 @@ TEST(ModuleLoading, AMissingModuleIsAClearFailure) {
   CommandResult info = Ostrel({"info"});
   EXPECT_EQ(info.out,
             "Mervane\nA flexible and feature rich jQuery plug-in for a shopping cart.\n");
+}
+
+// The Windows build opens the sheet; its journeys are the dialog tests'.
+TEST_F(Commands, PropertiesWithoutTheWindowsModuleIsBadInputAndKeepsTheCart) {
+  if (system::HasPropertiesDialog()) GTEST_SKIP() << "covered by the dialog tests";
+  CommandResult run = Ostrel({"properties", cart_});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("the properties dialog lives in the Windows module"),
+            std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(cart_), kCart);
 }
 
 }  // namespace

@@ -20,7 +20,7 @@ struct Command {
   int (*run)(Invocation&);
 };
 
-const std::array<Command, 10> kCommands = {{
+const std::array<Command, 11> kCommands = {{
     {"info", 0, "info", RunInfo},
     {"render", 2, "render CART.json html|head|ready|resources [--raw]", RunRender},
     {"publish", 2, "publish CART.json DIR", RunPublish},
@@ -31,6 +31,7 @@ const std::array<Command, 10> kCommands = {{
     {"site-load", 1, "site-load PROJECT", RunSiteLoad},
     {"serve", 1, "serve DIR [--port N] [--mail DIR]", RunServe},
     {"preview", 2, "preview CART.json OUT.png [--size WxH]", RunPreview},
+    {"properties", 1, "properties CART.json", RunProperties},
 }};
 
 // Options that stand alone, and those that take the next argument.

@@ -17,6 +17,7 @@ int RunSite(Invocation& in);            // site SITE.json DIR
 int RunSiteLoad(Invocation& in);        // site-load PROJECT
 int RunServe(Invocation& in);           // serve DIR
 int RunPreview(Invocation& in);         // preview CART.json OUT.png [--size WxH]
+int RunProperties(Invocation& in);      // properties CART.json
 
 }  // namespace ostrel
 

@@ -37,6 +37,9 @@ void ReplaceProcess(const std::string& program,
 // False where `ostrel serve` cannot run.
 bool CanServe();
 
+// False where the module has no properties dialog to show.
+bool HasPropertiesDialog();
+
 }  // namespace ostrel::system
 
 #endif  // OSTREL_TOOL_SYSTEM_H_

@@ -64,4 +64,6 @@ void ReplaceProcess(const std::string& program,
 
 bool CanServe() { return true; }
 
+bool HasPropertiesDialog() { return false; }
+
 }  // namespace ostrel::system

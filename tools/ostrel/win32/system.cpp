@@ -59,4 +59,6 @@ void ReplaceProcess(const std::string& program, const std::vector<std::string>&,
 
 bool CanServe() { return false; }
 
+bool HasPropertiesDialog() { return true; }
+
 }  // namespace ostrel::system
