@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xauth
+  imagemagick xdotool
   libcairo2-dev fonts-dejavu-core
   php-cli nlohmann-json3-dev
   chromium nodejs

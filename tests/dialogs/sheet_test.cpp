@@ -67,10 +67,8 @@ TEST(Sheet, PropertiesOpensOverANullDestroyedOrLiveParentEveryTime) {
     const auto start = std::chrono::steady_clock::now();
     std::string failure = RunDriven([&] { widget.Properties(parent); }, [&](const Driver& d) {
       HWND sheet = d.WaitForWindow(kSheetCaption);
-      std::printf("sheet open after %lld ms\n",
-                  static_cast<long long>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                             std::chrono::steady_clock::now() - start)
-                                             .count()));
+      std::chrono::duration<double, std::milli> opening = std::chrono::steady_clock::now() - start;
+      std::printf("sheet open after %.0f ms\n", opening.count());
       EXPECT_EQ(GetWindow(sheet, GW_OWNER), parent == host ? host : nullptr);
       EXPECT_EQ(IsWindowEnabled(host), parent != host) << "a modal sheet disables its owner";
       d.Press(sheet, PSBTN_OK);
@@ -94,7 +92,6 @@ TEST(Sheet, CreditLinkHelpAndVersion6Controls) {
     EXPECT_EQ(box.right, client.left + 208);
     EXPECT_EQ(box.top, client.bottom - 25);
     EXPECT_EQ(box.bottom, client.bottom);
-    EXPECT_NE(d.Text(link), L"");
 
     LOGFONTW font = {};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)), sizeof(font), &font);
