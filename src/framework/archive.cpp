@@ -1,5 +1,6 @@
 #include "framework/archive.h"
 
+#include <algorithm>
 #include <bit>
 #include <string>
 
@@ -24,34 +25,107 @@ void PutLe(uint8_t* out, uint32_t value, int bytes) {
 
 }  // namespace
 
+// Storing, a record's bytes are held back in pieces of this size; loading,
+// a fetch ahead of need stops here, so the buffer stays small and warm.
+constexpr size_t kPieceSize = 64 * 1024;
+
+Archive::Record::Record(Archive& ar, uint64_t shortest) : ar_(ar) {
+  ++ar_.openRecords_;
+  if (!ar_.IsStoring()) ar_.Expect(shortest);
+}
+
+Archive::Record::~Record() {
+  if (--ar_.openRecords_ == 0) ar_.Flush();
+}
+
+uint64_t Archive::BytesLeft() const { return Buffered() + stream_.BytesLeft(); }
+
 void Archive::Require(uint64_t bytes) const {
-  if (bytes > stream_.BytesLeft()) throw ArchiveError(COstrelArchive::kEndOfFile);
-}
-
-void Archive::WriteBytes(const void* data, uint32_t size) {
-  stream_.Write(data, size);
-}
-
-void Archive::ReadBytes(void* data, uint32_t size) {
-  if (stream_.Read(data, size) != size)
+  if (bytes > Buffered() && bytes > BytesLeft())
     throw ArchiveError(COstrelArchive::kEndOfFile);
 }
 
+void Archive::Expect(uint64_t bytes) {
+  const uint64_t reach = fetched_ - Buffered() + bytes;
+  if (reach > expected_) expected_ = reach;
+}
+
+// Hands the held-back bytes on, then keeps `data` back too if it fits.
+void Archive::WriteThrough(const void* data, uint32_t size) {
+  Flush();
+  if (openRecords_ == 0 || size >= kPieceSize) {
+    stream_.Write(data, size);
+    return;
+  }
+  if (!buffer_) {
+    buffer_ = std::make_unique<uint8_t[]>(kPieceSize);
+    capacity_ = kPieceSize;
+  }
+  std::memcpy(buffer_.get(), data, size);
+  end_ = size;
+}
+
+void Archive::Flush() {
+  if (!IsStoring() || end_ == 0) return;
+  stream_.Write(buffer_.get(), static_cast<uint32_t>(end_));
+  end_ = 0;
+}
+
+// Moves what is left to the front and reads the missing bytes, plus as many
+// of the expected ones as fit in a piece. Callers have checked with Require
+// that large sizes are there, so the buffer never outgrows the data.
+const uint8_t* Archive::Refill(uint32_t size) {
+  const size_t have = Buffered();
+  const uint64_t ahead = expected_ > fetched_ ? expected_ - fetched_ : 0;
+  const size_t want = std::max<size_t>(
+      size - have, static_cast<size_t>(std::min<uint64_t>(ahead, kPieceSize)));
+  if (have + want > capacity_) {
+    auto grown = std::make_unique<uint8_t[]>(std::max(have + want, kPieceSize));
+    capacity_ = std::max(have + want, kPieceSize);
+    if (have != 0) std::memcpy(grown.get(), buffer_.get() + next_, have);
+    buffer_ = std::move(grown);
+  } else if (have != 0) {
+    std::memmove(buffer_.get(), buffer_.get() + next_, have);
+  }
+  next_ = 0;
+  const uint32_t got = stream_.Read(buffer_.get() + have, static_cast<uint32_t>(want));
+  end_ = have + got;
+  fetched_ += got;
+  if (end_ < size) throw ArchiveError(COstrelArchive::kEndOfFile);
+  return buffer_.get();
+}
+
+void Archive::ReadBytes(void* data, uint32_t size) {
+  // Large strings go straight from the stream to their place.
+  if (size > kPieceSize && Buffered() < size) {
+    const size_t have = Buffered();
+    if (have != 0) std::memcpy(data, buffer_.get() + next_, have);
+    next_ = end_;
+    const uint32_t rest = size - static_cast<uint32_t>(have);
+    const uint32_t got = stream_.Read(static_cast<uint8_t*>(data) + have, rest);
+    fetched_ += got;
+    if (got != rest) throw ArchiveError(COstrelArchive::kEndOfFile);
+    return;
+  }
+  std::memcpy(data, Fetch(size), size);
+  next_ += size;
+}
+
 uint8_t Archive::ReadByte() {
-  uint8_t b;
-  ReadBytes(&b, 1);
+  uint8_t b = *Fetch(1);
+  ++next_;
   return b;
 }
 
 uint16_t Archive::ReadUint16() {
-  uint8_t b[2];
-  ReadBytes(b, 2);
+  const uint8_t* b = Fetch(2);
+  next_ += 2;
   return static_cast<uint16_t>(b[0] | (b[1] << 8));
 }
 
 uint32_t Archive::ReadUint32() {
-  uint8_t b[4];
-  ReadBytes(b, 4);
+  const uint8_t* b = Fetch(4);
+  next_ += 4;
   return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
          (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
 }
@@ -124,29 +198,33 @@ uint32_t Archive::ReadStringLength(bool& wide) {
 }
 
 OString Archive::ReadString() {
+  OString text;
+  ReadString(text);
+  return text;
+}
+
+// Reads into `text`, reusing its storage; on failure `text` is unchanged.
+void Archive::ReadString(OString& text) {
   bool wide;
   uint32_t n = ReadStringLength(wide);
   if (!wide) {
     Require(n);
     std::string bytes(n, '\0');
     ReadBytes(bytes.data(), n);
-    return platform::DecodeAnsi(bytes);
+    text = platform::DecodeAnsi(bytes);
+    return;
   }
   Require(2ull * n);
   if constexpr (kUnitsAreLittleEndian16) {
-    OString text(n, OChar());
+    text.resize(n);
     ReadBytes(text.data(), 2 * n);
-    return text;
+    return;
   }
-  std::string bytes(2ull * n, '\0');
-  ReadBytes(bytes.data(), 2 * n);
-  OString text(n, OChar());
-  for (uint32_t i = 0; i < n; ++i) {
-    uint8_t lo = static_cast<uint8_t>(bytes[2 * i]);
-    uint8_t hi = static_cast<uint8_t>(bytes[2 * i + 1]);
-    text[i] = static_cast<OChar>(lo | (hi << 8));
-  }
-  return text;
+  const uint8_t* bytes = Fetch(2 * n);
+  next_ += 2 * n;
+  text.resize(n);
+  for (uint32_t i = 0; i < n; ++i)
+    text[i] = static_cast<OChar>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
 }
 
 void Archive::WriteStringList(const OStringList& list) {
@@ -156,10 +234,11 @@ void Archive::WriteStringList(const OStringList& list) {
 
 OStringList Archive::ReadStringList() {
   uint32_t n = ReadCount();
-  Require(n);  // every string takes at least one byte
-  OStringList list;
-  list.reserve(n);
-  for (uint32_t i = 0; i < n; ++i) list.push_back(ReadString());
+  // Every string takes at least one byte.
+  Require(n);
+  Expect(n);
+  OStringList list(n);
+  for (OString& s : list) ReadString(s);
   return list;
 }
 
@@ -173,7 +252,7 @@ void Archive::Serialize(uint32_t& value) {
 }
 
 void Archive::Serialize(OString& text) {
-  if (IsStoring()) WriteString(text); else text = ReadString();
+  if (IsStoring()) WriteString(text); else ReadString(text);
 }
 
 void Archive::Serialize(OStringList& list) {

@@ -9,6 +9,14 @@ namespace {
 constexpr int32_t kBlockVersion = 101;
 constexpr int32_t kFirstVersionWithTexts = 101;
 
+// The fewest bytes a block that loads can take, with empty 8-bit strings of
+// one byte, empty lists, no products and no texts (version 100): four
+// integers, the product count, the processor, the address, the hidden
+// fields, the script, five integers, two file names and five styles of ten
+// integers and a font name.
+constexpr uint64_t kShortestBlock =
+    4 * 4 + 2 + 4 + 1 + 2 + 1 + 5 * 4 + 2 * 1 + 5 * (10 * 4 + 1);
+
 }  // namespace
 
 #define MERVANE_TEXT(field) CartText{#field, &CartSettings::field}
@@ -74,6 +82,7 @@ CartSettings::CartSettings() {
 }
 
 void CartSettings::Serialize(Archive& ar) {
+  Archive::Record record(ar, kShortestBlock);
   int32_t version = kBlockVersion;
   ar.Serialize(version);
   ar.Serialize(id);

@@ -27,14 +27,20 @@ void CProduct::Serialize(Archive& ar) {
 void ProductList::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
     ar.WriteCount(static_cast<uint32_t>(items_.size()));
-  } else {
-    uint32_t n = ar.ReadCount();
-    // A count the remaining bytes cannot hold is truncated data: fail before
-    // growing the list to it.
-    ar.Require(n * kMinimumStoredProductSize);
-    items_.resize(n);
+    for (CProduct& p : items_) p.Serialize(ar);
+    return;
   }
-  for (CProduct& p : items_) p.Serialize(ar);
+  uint32_t n = ar.ReadCount();
+  // A count the remaining bytes cannot hold is truncated data: fail before
+  // growing the list to it.
+  ar.Require(n * kShortestStoredProduct);
+  items_.resize(n);
+  // The products still to come take at least their shortest size, so the
+  // archive may fetch that much ahead.
+  for (size_t i = 0; i < n; ++i) {
+    ar.Expect((n - i) * kShortestStoredProduct);
+    items_[i].Serialize(ar);
+  }
 }
 
 }  // namespace mervane

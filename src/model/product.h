@@ -54,9 +54,9 @@ class ProductList {
   std::vector<CProduct> items_;
 };
 
-// Bytes that the smallest stored product takes: version, nine empty strings
-// and two empty lists.
-constexpr uint64_t kMinimumStoredProductSize = 4 + 9 * 4 + 2 * 2;
+// Bytes that the smallest product a load accepts takes: version, nine empty
+// strings of one byte each (8-bit form) and two empty lists.
+constexpr uint64_t kShortestStoredProduct = 4 + 9 * 1 + 2 * 2;
 
 }  // namespace mervane
 

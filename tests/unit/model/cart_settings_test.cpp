@@ -8,6 +8,7 @@ namespace mervane {
 namespace {
 
 using testing::Bytes;
+using testing::Concat;
 using testing::LoadRecord;
 using testing::StoreRecord;
 using testing::U;
@@ -108,6 +109,28 @@ TEST(CartSettingsTest, Version100BlocksHaveNoTexts) {
   EXPECT_EQ(back.labelCheckout, OSTR("Checkout"));
   EXPECT_EQ(back.checkoutButtonStyle.fontName, OSTR("Verdana"));
   EXPECT_EQ(back.cssFileName, OSTR("shop.css"));
+}
+
+// A load reads exactly its block: the host's bytes after it stay unread,
+// also for the shortest block (8-bit empty strings, version 100) whose
+// products are smaller than any stored one.
+TEST(CartSettingsTest, LoadStopsAtTheEndOfItsBlock) {
+  const Bytes shortestProduct{100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  Bytes shortest{100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 20, 0};
+  for (int i = 0; i < 20; ++i)
+    shortest.insert(shortest.end(), shortestProduct.begin(), shortestProduct.end());
+  shortest.insert(shortest.end(), 4 + 1 + 2 + 1 + 20 + 2, 0);
+  for (int i = 0; i < 5; ++i) shortest.insert(shortest.end(), 41, 0);
+  CartSettings edited = EditedCart();
+  edited.products.Resize(3000);
+  for (const Bytes& block : {shortest, StoreRecord(edited)}) {
+    COstrelMemoryArchive stream(Concat({block, Bytes{'h', 'o', 's', 't'}}));
+    Archive ar(stream);
+    CartSettings target;
+    target.Serialize(ar);
+    EXPECT_EQ(stream.Position(), block.size());
+    EXPECT_EQ(target.products.Size(), block == shortest ? 20u : 3000u);
+  }
 }
 
 TEST(CartSettingsTest, EveryPrefixOfABlockFailsCleanly) {
