@@ -2,6 +2,7 @@
 #ifndef MERVANE_OUTPUT_PAGE_MARKUP_H_
 #define MERVANE_OUTPUT_PAGE_MARKUP_H_
 
+#include "framework/text.h"
 #include "model/cart_settings.h"
 #include "ostrel/types.h"
 
@@ -12,6 +13,32 @@ OString BuildPageMarkup(const CartSettings& settings);
 
 // Makes text safe for an HTML attribute value; line feeds become "<br>".
 OString EncodeHtml(const OString& text);
+
+// EncodeHtml, written onto `out` (a string, a TextLength, or anything with
+// += for text and characters).
+template <typename Out>
+void AppendEncodedHtml(Out& out, const OString& text) {
+  for (OChar c : text) {
+    const char16_t unit = static_cast<char16_t>(c);
+    switch (unit) {
+      case u'\n': out += OSTR("<br>"); break;
+      case u'\r': break;
+      case u'"': out += OSTR("&quot;"); break;
+      case u'\'': out += OSTR("&#39;"); break;
+      case u'&': out += OSTR("&amp;"); break;
+      case u'<': out += OSTR("&lt;"); break;
+      case u'>': out += OSTR("&gt;"); break;
+      default:
+        if (unit > 127) {
+          out += OSTR("&#");
+          out += IntToText(unit);
+          out += OSTR(';');
+        } else if (unit != 0) {
+          out += c;
+        }
+    }
+  }
+}
 
 // The file name at the end of a stored picture path: the part after its last
 // separator ("\\"; on Linux also "/"), or the whole path.

@@ -1,5 +1,6 @@
 #include "output/ready_script.h"
 
+#include "framework/text_length.h"
 #include "publish/gateways.h"
 
 namespace mervane {
@@ -10,7 +11,8 @@ const OChar* Switch(int32_t flag) { return flag != 0 ? OSTR("true") : OSTR("fals
 
 // Starts the cart plug-in on the widget's container; a gateway's cart hands
 // its checkout to cartCheckout.
-void AppendPluginCall(OString& out, const CartSettings& s) {
+template <typename Out>
+void AppendPluginCall(Out& out, const CartSettings& s) {
   out += OSTR("   $(\"#$ID$\").mervane(\r\n");
   out += OSTR("   {\r\n");
   out += OSTR("         enableImage: ");
@@ -28,7 +30,8 @@ void AppendPluginCall(OString& out, const CartSettings& s) {
   out += OSTR("   });\r\n");
 }
 
-void AppendProductTable(OString& out, const ProductList& products) {
+template <typename Out>
+void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("   var cartProducts = [");
   bool first = true;
   for (const CProduct& p : products) {
@@ -47,7 +50,8 @@ void AppendProductTable(OString& out, const ProductList& products) {
 
 // function cartGetName / cartGetPrice: the member of the first product whose
 // sku matches, or ''. `returnIndent` differs between the two by design.
-void AppendLookup(OString& out, const OChar* function, const OChar* member,
+template <typename Out>
+void AppendLookup(Out& out, const OChar* function, const OChar* member,
                   const OChar* returnIndent) {
   out += OSTR("   function ");
   out += function;
@@ -70,7 +74,8 @@ void AppendLookup(OString& out, const OChar* function, const OChar* member,
 // Adds each cart line to the description and the amount. The amount is
 // rounded to whole cents at every line, so that binary fractions never add up
 // to float noise (3.3000000000000003) in the posted total.
-void AppendTotalsLoopBody(OString& out) {
+template <typename Out>
+void AppendTotalsLoopBody(Out& out) {
   out += OSTR("         description += valueArray[0];\r\n");
   out += OSTR("         description += \", \";\r\n");
   out += OSTR("         description += cartGetName(valueArray[0]);\r\n");
@@ -82,7 +87,8 @@ void AppendTotalsLoopBody(OString& out) {
 
 // One numbered hidden input of a cart line. The first one's value-opening
 // line has no semicolon; the browser inserts it.
-void AppendItemField(OString& out, const OChar* stem, const OChar* valueLine,
+template <typename Out>
+void AppendItemField(Out& out, const OChar* stem, const OChar* valueLine,
                      bool first) {
   out += OSTR("         html += '<input type=\"hidden\" name=\"");
   out += stem;
@@ -97,7 +103,8 @@ void AppendItemField(OString& out, const OChar* stem, const OChar* valueLine,
 }
 
 // Writes item_number_n, quantity_n, amount_n and item_name_n per cart line.
-void AppendItemisedLoopBody(OString& out) {
+template <typename Out>
+void AppendItemisedLoopBody(Out& out) {
   out += OSTR("         var item = n+1;\r\n");
   AppendItemField(out, OSTR("item_number_"), OSTR("valueArray[0]"), true);
   AppendItemField(out, OSTR("quantity_"), OSTR("valueArray[1]"), false);
@@ -105,7 +112,8 @@ void AppendItemisedLoopBody(OString& out) {
   AppendItemField(out, OSTR("item_name_"), OSTR("cartGetName(valueArray[0])"), false);
 }
 
-void AppendCartLoop(OString& out, bool itemised) {
+template <typename Out>
+void AppendCartLoop(Out& out, bool itemised) {
   out += OSTR("      obj.children(\"option\").each(function(n) \r\n");
   out += OSTR("      {\r\n");
   out += OSTR("         var value = $(this).attr('value');\r\n");
@@ -117,7 +125,8 @@ void AppendCartLoop(OString& out, bool itemised) {
   out += OSTR("      });\r\n");
 }
 
-void AppendTotalsField(OString& out, OStringView field, const OChar* variable) {
+template <typename Out>
+void AppendTotalsField(Out& out, OStringView field, const OChar* variable) {
   if (field.empty()) return;
   out += OSTR("      html += '<input type=\"hidden\" name=\"");
   out += field;
@@ -153,7 +162,8 @@ OString GatewayFieldValue(const OString& value, bool hasTotals) {
   return EscapeLineBreaks(value);
 }
 
-void AppendGatewayFields(OString& out, const OStringList& hiddenFields,
+template <typename Out>
+void AppendGatewayFields(Out& out, const OStringList& hiddenFields,
                          bool hasTotals) {
   for (const OString& stored : hiddenFields) {
     const HiddenField field = CutHiddenField(stored);
@@ -173,7 +183,8 @@ OString FormTarget(const CartSettings& s) {
 
 // cartCheckout(obj): builds a form for the processor's target from the cart
 // lines, adds the totals and gateway fields, and submits it.
-void AppendCheckout(OString& out, const CartSettings& s) {
+template <typename Out>
+void AppendCheckout(Out& out, const CartSettings& s) {
   const bool itemised = s.paymentProcessor == kPayPal;
   const Gateway* gateway = FindGateway(s.paymentProcessor);
   out += OSTR("   function cartCheckout(obj)\r\n");
@@ -202,17 +213,21 @@ bool HandsOffCheckout(int32_t processor) {
   return processor >= kAuthorizeNet && processor <= kOtherTarget;
 }
 
-}  // namespace
 
-OString BuildDocumentReadyScript(const CartSettings& settings) {
-  OString out;
+template <typename Out>
+void AppendReadyScript(Out& out, const CartSettings& settings) {
   AppendPluginCall(out, settings);
-  if (!HandsOffCheckout(settings.paymentProcessor)) return out;
+  if (!HandsOffCheckout(settings.paymentProcessor)) return;
   AppendProductTable(out, settings.products);
   AppendLookup(out, OSTR("cartGetName"), OSTR("name"), OSTR("             "));
   AppendLookup(out, OSTR("cartGetPrice"), OSTR("price"), OSTR("            "));
   AppendCheckout(out, settings);
-  return out;
+}
+
+}  // namespace
+
+OString BuildDocumentReadyScript(const CartSettings& settings) {
+  return BuildSized([&settings](auto& out) { AppendReadyScript(out, settings); });
 }
 
 }  // namespace mervane

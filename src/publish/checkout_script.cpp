@@ -1,8 +1,11 @@
 #include "publish/checkout_script.h"
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "framework/text.h"
+#include "framework/text_length.h"
 #include "output/page_markup.h"
 #include "platform/platform.h"
 
@@ -10,52 +13,58 @@ namespace mervane {
 
 namespace {
 
-// The text as the inside of a PHP string literal: a backslash before every
-// character in `special`. PHP reads back exactly the stored text, and no
-// catalogue entry can end the literal early; text without those characters
-// is written unchanged.
-OString PhpLiteralBody(const OString& text, const OString& special) {
-  OString out;
-  out.reserve(text.size());
-  for (OChar c : text) {
-    if (special.find(c) != OString::npos) out += OSTR('\\');
-    out += c;
+// Writes text on to `out` as the inside of a PHP string literal: a
+// backslash before every character in `special`. PHP reads back exactly the
+// stored text, and no catalogue entry can end the literal early; text
+// without those characters is written unchanged.
+template <typename Out>
+class PhpLiteralBody {
+ public:
+  PhpLiteralBody(Out& out, OStringView special) : out_(out), special_(special) {}
+  PhpLiteralBody& operator+=(OStringView text) {
+    for (OChar c : text) *this += c;
+    return *this;
   }
-  return out;
-}
+  PhpLiteralBody& operator+=(OChar c) {
+    if (special_.find(c) != OStringView::npos) out_ += OSTR('\\');
+    out_ += c;
+    return *this;
+  }
 
-OString SingleQuoted(const OString& text) {
-  return PhpLiteralBody(text, OSTR("\\'"));
-}
+ private:
+  Out& out_;
+  OStringView special_;
+};
 
-OString DoubleQuoted(const OString& text) {
-  return PhpLiteralBody(text, OSTR("\\\"$"));
-}
+constexpr OStringView kSingleQuoteSpecial = OSTR("\\'");
+constexpr OStringView kDoubleQuoteSpecial = OSTR("\\\"$");
 
-// One "   \"id\" =>array(...),\r\n" entry of the PHP product table.
-void AppendProductEntry(OString& out, const CProduct& p) {
+// One "   \"id\" =>array(...)" entry of the PHP product table.
+template <typename Out>
+void AppendProductEntry(Out& out, const CProduct& p) {
   out += OSTR("   \"");
-  out += DoubleQuoted(p.productId);
+  PhpLiteralBody<Out>(out, kDoubleQuoteSpecial) += p.productId;
   out += OSTR("\" =>array('product_id'=>'");
-  out += SingleQuoted(p.productId);
+  PhpLiteralBody<Out>(out, kSingleQuoteSpecial) += p.productId;
   out += OSTR("', 'product_name'=>'");
-  out += SingleQuoted(EncodeHtml(p.name));
+  PhpLiteralBody<Out> name(out, kSingleQuoteSpecial);
+  AppendEncodedHtml(name, p.name);
   out += OSTR("', 'product_price'=>'");
-  out += SingleQuoted(p.price);
-  out += OSTR("'),\r\n");
-}
-
-bool IsEntrySeparator(OChar c) {
-  return c == OSTR(',') || c == OSTR('\r') || c == OSTR('\n');
+  PhpLiteralBody<Out>(out, kSingleQuoteSpecial) += p.price;
+  out += OSTR("')");
 }
 
 // The PHP array literal, keyed by product id, in catalogue order.
-OString BuildProductTable(const ProductList& products) {
-  OString out = OSTR("array(\r\n");
-  for (const CProduct& p : products) AppendProductEntry(out, p);
-  while (IsEntrySeparator(out.back())) out.pop_back();
+template <typename Out>
+void AppendProductTable(Out& out, const ProductList& products) {
+  out += OSTR("array(");
+  const OChar* separator = OSTR("\r\n");
+  for (const CProduct& p : products) {
+    out += separator;
+    AppendProductEntry(out, p);
+    separator = OSTR(",\r\n");
+  }
   out += OSTR(')');
-  return out;
 }
 
 }  // namespace
@@ -74,9 +83,25 @@ OString StoredCheckoutScript(const OString& shown) {
   return shown == GetDefaultCheckoutScript() ? OString() : shown;
 }
 
+// Every "_PRODUCTS_", left to right, becomes the table, written straight
+// into a result sized beforehand.
 OString ReplaceProducts(const ProductList& products, OString text) {
-  ReplaceAll(text, OSTR("_PRODUCTS_"), BuildProductTable(products));
-  return text;
+  const OStringView token = OSTR("_PRODUCTS_");
+  const OStringView view(text);
+  std::vector<size_t> hits;
+  for (size_t hit = view.find(token); hit != OStringView::npos;
+       hit = view.find(token, hit + token.size()))
+    hits.push_back(hit);
+  if (hits.empty()) return text;
+  return BuildSized([&](auto& out) {
+    size_t start = 0;
+    for (size_t hit : hits) {
+      out += view.substr(start, hit - start);
+      AppendProductTable(out, products);
+      start = hit + token.size();
+    }
+    out += view.substr(start);
+  });
 }
 
 }  // namespace mervane
