@@ -8,7 +8,6 @@ namespace mervane {
 namespace {
 
 using testing::Bytes;
-using testing::Concat;
 using testing::LoadRecord;
 using testing::StoreRecord;
 using testing::U;
@@ -124,7 +123,9 @@ TEST(CartSettingsTest, LoadStopsAtTheEndOfItsBlock) {
   CartSettings edited = EditedCart();
   edited.products.Resize(3000);
   for (const Bytes& block : {shortest, StoreRecord(edited)}) {
-    COstrelMemoryArchive stream(Concat({block, Bytes{'h', 'o', 's', 't'}}));
+    Bytes followed = block;
+    followed.insert(followed.end(), {'h', 'o', 's', 't'});
+    COstrelMemoryArchive stream(followed);
     Archive ar(stream);
     CartSettings target;
     target.Serialize(ar);
