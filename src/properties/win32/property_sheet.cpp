@@ -11,11 +11,13 @@
 namespace mervane {
 
 CPropertySheetCredits::CPropertySheetCredits(PageCopies& copies)
-    : stylePage_(copies.style) {}
+    : productsPage_(copies.products), stylePage_(copies.style), optionsPage_(copies.options) {}
 
 std::vector<CPropertySheetCredits::Page> CPropertySheetCredits::Pages() {
   return {
+      {&productsPage_, L"Products"},
       {&stylePage_, MAKEINTRESOURCEW(IDD_STYLE_PAGE)},
+      {&optionsPage_, L"Options"},
   };
 }
 

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "properties/page_copies.h"
+#include "properties/win32/options_page.h"
+#include "properties/win32/products_page.h"
 #include "properties/win32/style_page.h"
 
 namespace mervane {
@@ -29,7 +31,9 @@ class CPropertySheetCredits {
 
   static int CALLBACK OnSheetEvent(HWND sheet, UINT event, LPARAM);
 
+  CMervanePage1 productsPage_;
   CMervanePage2 stylePage_;
+  CMervanePage3 optionsPage_;
 };
 
 }  // namespace mervane
