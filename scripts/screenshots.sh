@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the properties sheet for the README: the Windows build's ostrel
-# opens the sheet on the demo cart under Xvfb, each tab is shown in turn
-# (Ctrl+PageDown) and captured, and the sheet is cancelled.
+# opens the sheet on the demo cart under Xvfb, the first tab is clicked so
+# that the tab row has the focus, each tab is shown in turn (Right) and
+# captured, and the sheet is cancelled.
 # usage: scripts/screenshots.sh [PAGE...]   (default: products style options)
 # Needs the windows preset built, imagemagick and xdotool (scripts/setup.sh).
 set -euo pipefail
@@ -21,10 +22,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   [ -n "${sheet:-}" ] || { echo "screenshots: the sheet did not open" >&2; exit 1; }
   sleep 1
   eval "$(xdotool getwindowgeometry --shell "$sheet")"
-  xdotool mousemove $((X + 5)) $((Y + 5))
+  xdotool mousemove $((X + 40)) $((Y + 39)) click 1 mousemove $((X + 5)) $((Y + 5))
+  sleep 0.5
   for page in $PAGES; do
     import -window "$sheet" "docs/images/properties-$page.png"
-    xdotool key ctrl+Next
+    xdotool key Right
     sleep 0.5
   done
   xdotool key Escape
