@@ -13,13 +13,13 @@ constexpr int kColumns = 2;
 
 void AddColumns(HWND list) {
   for (int column = 0; column < kColumns; ++column) {
-    LVCOLUMNW spec = {};
-    spec.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
-    spec.fmt = LVCFMT_LEFT;
-    spec.pszText = const_cast<wchar_t*>(kHeadings[column]);
-    spec.iSubItem = column;
+    LVCOLUMNW described = {};
+    described.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+    described.fmt = LVCFMT_LEFT;
+    described.pszText = const_cast<wchar_t*>(kHeadings[column]);
+    described.iSubItem = column;
     SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
-                 reinterpret_cast<LPARAM>(&spec));
+                 reinterpret_cast<LPARAM>(&described));
   }
 }
 
