@@ -73,10 +73,6 @@ TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
       grid.Pick(grid.OpenPopup(L"CExtGridColorPopup"), {VK_RIGHT, VK_RETURN});
       expected.buttonsStyle.borderColor = RGB(153, 51, 0);
 
-      grid.Select(L"Main", L"TabTextColor");
-      grid.Pick(grid.OpenPopup(L"CExtGridColorPopup"), {VK_HOME, VK_RETURN});
-      expected.mainStyle.textColorHover = RGB(0, 0, 0);
-
       grid.Select(L"Products", L"Bold");
       grid.Key(grid.window, VK_SPACE);
       expected.productsStyle.bold = cart.productsStyle.bold ? 0 : 1;

@@ -4,6 +4,7 @@
 
 #include "model/cart_settings.h"
 #include "properties/font_names.h"
+#include "properties/sheet_transfer.h"
 #include "test_support.h"
 
 namespace mervane {
@@ -11,23 +12,8 @@ namespace {
 
 using testing::U;
 
-StylePageCopies CopiesOfNewCart() {
-  CartSettings cart;
-  StylePageCopies copies;
-  copies.padding = cart.padding;
-  for (size_t i = 0; i < kCartTexts.size(); ++i) copies.texts[i] = cart.*kCartTexts[i].field;
-  for (size_t i = 0; i < kCartStyles.size(); ++i) copies.styles[i] = cart.*kCartStyles[i].field;
-  copies.cssFileName = cart.cssFileName;
-  copies.phpFileName = cart.phpFileName;
-  return copies;
-}
-
-template <typename Copies>
-auto& Style(Copies& copies, CFontStyle CartSettings::*field) {
-  size_t i = 0;
-  while (kCartStyles[i].field != field) ++i;
-  return copies.styles[i];
-}
+// Styles in stored order: main, products, buttons, message bar, checkout.
+StylePageCopies CopiesOfNewCart() { return CopyIn(CartSettings()).style; }
 
 // How many of the copy's fields differ; a style record counts as one.
 int Differences(const StylePageCopies& a, const StylePageCopies& b) {
@@ -36,20 +22,6 @@ int Differences(const StylePageCopies& a, const StylePageCopies& b) {
   for (size_t i = 0; i < a.texts.size(); ++i) count += a.texts[i] != b.texts[i];
   for (size_t i = 0; i < a.styles.size(); ++i) count += !(a.styles[i] == b.styles[i]);
   return count;
-}
-
-TEST(StyleItems, CategoriesInOrderWithTheirItemCounts) {
-  const std::pair<const char*, size_t> expected[] = {
-      {"Miscellaneous", 2}, {"Buttons", 11}, {"Checkout Button", 11}, {"Main", 9},
-      {"Message Bar", 9},   {"Labels", 15},  {"Messages", 9},         {"Products", 8}};
-  const auto& categories = StyleCategories();
-  ASSERT_EQ(categories.size(), std::size(expected));
-  for (size_t i = 0; i < categories.size(); ++i) {
-    EXPECT_EQ(OString(categories[i].name), U(expected[i].first));
-    EXPECT_EQ(categories[i].items.size(), expected[i].second) << expected[i].first;
-  }
-  EXPECT_NE(OString(categories[6].items[0].description).find(U("message.  _PRODUCTNAME_")),
-            OString::npos);
 }
 
 // Every item reads its field, writes back what it read unchanged, and a new
@@ -79,17 +51,17 @@ TEST(StyleItems, WriteBackFollowsNamesAndCategories) {
   value.text = U("Edited");
   ASSERT_TRUE(WriteStyleValue(copies, U("Main"), U("TabTextColor"), value));
   ASSERT_TRUE(WriteStyleValue(copies, U("Main"), U("TabBackgroundColor"), value));
-  EXPECT_EQ(Style(copies, &CartSettings::mainStyle).textColorHover, 0x123456u);
-  EXPECT_EQ(Style(copies, &CartSettings::mainStyle).backgroundColorHover, 0x123456u);
+  EXPECT_EQ(copies.styles[0].textColorHover, 0x123456u);
+  EXPECT_EQ(copies.styles[0].backgroundColorHover, 0x123456u);
   ASSERT_TRUE(WriteStyleValue(copies, U("Buttons"), U("TextColorHover"), value));
-  EXPECT_EQ(Style(copies, &CartSettings::buttonsStyle).textColorHover, 0x123456u);
-  EXPECT_EQ(Style(copies, &CartSettings::checkoutButtonStyle),
-            Style(original, &CartSettings::checkoutButtonStyle));
+  EXPECT_EQ(copies.styles[2].textColorHover, 0x123456u);
+  EXPECT_EQ(copies.styles[4],
+            original.styles[4]);
 
   ASSERT_TRUE(WriteStyleValue(copies, U("Labels"), U("Products"), value));
   EXPECT_EQ(copies.texts[9], U("Edited"));
   ASSERT_TRUE(WriteStyleValue(copies, U("Products"), U("Bold"), value));
-  EXPECT_EQ(Style(copies, &CartSettings::productsStyle).bold, 1);
+  EXPECT_EQ(copies.styles[1].bold, 1);
 
   value.number = 0;
   ASSERT_TRUE(WriteStyleValue(copies, U("Miscellaneous"), U("Padding"), value));
@@ -101,7 +73,7 @@ TEST(StyleItems, WriteBackFollowsNamesAndCategories) {
 
 TEST(StyleItems, FontListsWithoutSelectionKeepTheStoredValue) {
   StylePageCopies copies = CopiesOfNewCart();
-  CFontStyle& main = Style(copies, &CartSettings::mainStyle);
+  CFontStyle& main = copies.styles[0];
   main.fontSize = 13;
   main.fontName = U("Not Installed");
   EXPECT_EQ(ReadStyleValue(copies, U("Main"), U("FontSize")).text, U("13"));
