@@ -112,6 +112,11 @@ void Driver::Close(HWND window) const { PostMessageW(window, WM_SYSCOMMAND, SC_C
 
 void Driver::Click(HWND button) const { PostMessageW(button, BM_CLICK, 0, 0); }
 
+void Driver::Finish(HWND dialog, int button) const {
+  Click(Control(dialog, button));
+  WaitUntilClosed(dialog);
+}
+
 void Driver::SetText(HWND control, const std::wstring& text) const {
   SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
@@ -122,6 +127,11 @@ std::wstring Driver::Text(HWND control) const {
   text.resize(static_cast<size_t>(SendMessageW(control, WM_GETTEXT, text.size(),
                                                reinterpret_cast<LPARAM>(text.data()))));
   return text;
+}
+
+std::wstring ListRows(HWND list) {
+  return ItemTexts<LVITEMW>(list, LVM_GETITEMTEXTW,
+                            static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
 }
 
 std::string RunDriven(const std::function<void()>& modal,

@@ -40,6 +40,8 @@ class Driver {
   // Controls. Clicks are posted, so a click that opens a dialog does not
   // block the driver.
   void Click(HWND button) const;
+  // Clicks a dialog's button and waits until the dialog has closed.
+  void Finish(HWND dialog, int button) const;
   void SetText(HWND control, const std::wstring& text) const;
   std::wstring Text(HWND control) const;
 
@@ -49,6 +51,26 @@ class Driver {
  private:
   DWORD dialogThread_;
 };
+
+// The texts that `message` reads from the first `count` items of a control
+// (tabs, list columns, list rows), each followed by ",".
+template <typename Item>
+std::wstring ItemTexts(HWND control, UINT message, int count, UINT mask = 0) {
+  std::wstring texts;
+  for (int i = 0; i < count; ++i) {
+    wchar_t text[64] = {};
+    Item item = {};
+    item.mask = mask;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(control, message, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    texts += text + std::wstring(L",");
+  }
+  return texts;
+}
+
+// A list view's first column, row by row.
+std::wstring ListRows(HWND list);
 
 // Runs `modal` on this thread while `script` drives it from a second one.
 // Returns what went wrong in the script, empty when it ran to its end. A

@@ -14,7 +14,6 @@ namespace mervane {
 namespace {
 
 using testing::U;
-using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 // A list whose rows are plain values, with the list view's selection rules.
@@ -73,82 +72,6 @@ class FakeRows : public ProductRows {
   std::vector<Row> rows;
 };
 
-// Records each form it is shown; on OK it renames the product.
-struct FakeEditor {
-  bool ok = true;
-  std::vector<ProductForm> shown;
-
-  ProductEditor Editor() {
-    return [this](ProductForm& form) {
-      shown.push_back(form);
-      form.name = U("typed");
-      return ok;
-    };
-  }
-};
-
-TEST(ProductRowsTest, CloneShowsCopyOfTheFirstSelectedAndAppendsIt) {
-  FakeRows rows("AMC", {1, 2});
-  rows.rows[1].product.name = U("Mug");
-  rows.rows[1].product.reserved2 = U("kept");
-  rows.rows[1].product.reservedList1 = {U("x")};
-  const CProduct source = rows.rows[1].product;
-  std::vector<ProductForm> shown;
-  auto keep = [&](ProductForm& form) { shown.push_back(form); return true; };
-
-  CloneFirstSelected(rows, keep);
-  rows.rows[1].selected = rows.rows[2].selected = false;
-  rows.rows[3].selected = true;
-  CloneFirstSelected(rows, keep);
-
-  ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].caption, U("Add Product"));
-  EXPECT_EQ(shown[0].productId, U("id-M"));
-  EXPECT_TRUE(shown[0].carried.empty());
-  EXPECT_EQ(rows.Names(), "A,Mug,C,Copy of Mug,Copy of Copy of Mug,");
-  EXPECT_EQ(rows.Selected(), std::vector<size_t>{3});  // appended unselected
-  EXPECT_EQ(rows.rows[1].product, source);
-  CProduct expected;
-  expected.name = U("Copy of Mug");
-  expected.productId = U("id-M");
-  EXPECT_EQ(rows.rows[3].product, expected);
-}
-
-TEST(ProductRowsTest, AddAppendsTheDefaultsAsTypedWhateverIsSelected) {
-  FakeRows rows("AB", {0});
-  FakeEditor editor;
-  AddProduct(rows, editor.Editor());
-  editor.ok = false;
-  AddProduct(rows, editor.Editor());
-
-  ASSERT_EQ(editor.shown.size(), 2u);
-  const ProductForm& form = editor.shown[0];
-  EXPECT_EQ(form.caption, OString());
-  EXPECT_THAT((std::vector{form.name, form.productId, form.description, form.image,
-                           form.price, form.category}),
-              ElementsAre(U("Name of the product"), U("SKU000000"),
-                          U("Description of the product"), U(""), U("9.95"), U("")));
-  EXPECT_EQ(rows.Names(), "A,B,typed,");
-  EXPECT_EQ(rows.Selected(), std::vector<size_t>{0});
-}
-
-TEST(ProductRowsTest, EditChangesOnlyTheFirstSelectedAndCancelNothing) {
-  FakeRows rows("ABCD", {1, 2, 3});
-  rows.rows[1].product.reserved3 = U("r3");
-  rows.rows[1].product.reservedList1 = {U("carried")};
-  FakeEditor editor;
-  editor.ok = false;
-  EditFirstSelected(rows, editor.Editor());
-  EXPECT_EQ(rows.Names(), "A,B,C,D,");
-
-  editor.ok = true;
-  EditFirstSelected(rows, editor.Editor());
-  EXPECT_EQ(editor.shown[1].caption, U("Edit Product"));
-  EXPECT_EQ(editor.shown[1].carried, OStringList{U("carried")});
-  EXPECT_EQ(rows.Names(), "A,typed,C,D,");
-  EXPECT_EQ(rows.rows[1].product.reserved3, U("r3"));
-  EXPECT_EQ(rows.rows[1].product.reservedList1, OStringList{U("carried")});
-}
 
 TEST(ProductRowsTest, MovesTakeTheFirstSelectedRowOnePlace) {
   struct Case {
@@ -177,32 +100,21 @@ TEST(ProductRowsTest, MovesTakeTheFirstSelectedRowOnePlace) {
 
 TEST(ProductRowsTest, WithoutSelectionEditCloneAndRemoveDoNothing) {
   FakeRows rows("ABC");
-  FakeEditor editor;
-  EditFirstSelected(rows, editor.Editor());
-  CloneFirstSelected(rows, editor.Editor());
+  bool shown = false;
+  auto editor = [&shown](ProductForm&) { return shown = true; };
+  EditFirstSelected(rows, editor);
+  CloneFirstSelected(rows, editor);
   RemoveSelected(rows);
-  EXPECT_TRUE(editor.shown.empty());
+  EXPECT_FALSE(shown);
   EXPECT_EQ(rows.Names(), "A,B,C,");
 }
 
-TEST(ProductRowsTest, RemoveDeletesEverySelectedRowAndApplyKeepsRowOrder) {
-  FakeRows some("ABCD", {1, 3});
-  RemoveSelected(some);
-  EXPECT_EQ(some.Names(), "A,C,");
-
-  ProductList products;
-  products.Append(FakeRows::Named("x"));
-  products[0].reservedList2 = {U("kept")};
-  products.Append(FakeRows::Named("y"));
-  FakeRows all("");
-  FillRows(all, products);
+// The list view test drives Remove row by row; all rows go at once.
+TEST(ProductRowsTest, RemoveWithEveryRowSelectedEmptiesTheList) {
+  FakeRows all("ABC", {0, 1, 2});
+  RemoveSelected(all);
   ProductList applied;
   applied.Append(FakeRows::Named("old"));
-  ApplyRows(all, applied);
-  EXPECT_EQ(applied, products);
-
-  all.rows[0].selected = all.rows[1].selected = true;
-  RemoveSelected(all);
   ApplyRows(all, applied);
   EXPECT_EQ(applied.Size(), 0u);
 }
