@@ -42,14 +42,6 @@ CartSettings EditedCart() {
   return c;
 }
 
-// Style defaults show in the default stylesheet, numbers in the block layout.
-TEST(CartSettingsTest, DefaultsOfANewCart) {
-  CartSettings c;
-  EXPECT_EQ(c.labelCartMenuName, OSTR("My Cart (_COUNT_)"));
-  EXPECT_EQ(c.messageConfirmRemove, OSTR("Do you want to remove \"_PRODUCTNAME_\" from cart?"));
-  EXPECT_EQ(c.phpFileName, OSTR("mervane_checkout.php"));
-}
-
 TEST(CartSettingsTest, DefaultMessageBarStyleBytes) {
   CartSettings c;
   EXPECT_EQ(StoreRecord(c.messageBarStyle),
@@ -142,19 +134,6 @@ TEST(CartSettingsTest, EveryPrefixOfABlockFailsCleanly) {
     Bytes prefix(block.begin(), block.begin() + n);
     ASSERT_EQ(LoadRecord(prefix, target), COstrelArchive::kEndOfFile) << n;
   }
-}
-
-TEST(CartSettingsTest, TruncationKeepsFieldsReadSoFar) {
-  CartSettings source = EditedCart();
-  Bytes block = StoreRecord(source);
-  // Stop inside the product list: id and padding are new, the texts old.
-  CartSettings target;
-  target.labelCheckout = OSTR("old");
-  Bytes prefix(block.begin(), block.begin() + 30);
-  ASSERT_EQ(LoadRecord(prefix, target), COstrelArchive::kEndOfFile);
-  EXPECT_EQ(target.id, 7);
-  EXPECT_EQ(target.padding, 99);
-  EXPECT_EQ(target.labelCheckout, OSTR("old"));
 }
 
 TEST(CartSettingsTest, HugeProductCountFailsBeforeGrowingTheList) {
