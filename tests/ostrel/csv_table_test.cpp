@@ -36,13 +36,6 @@ TEST(CsvTable, ByteOrderMarkEmptyFieldsAndLineEnds) {
                                  {"last", "row"}}));
 }
 
-TEST(CsvTable, RecordsKnowTheLineTheyStartOn) {
-  std::vector<CsvRecord> records = ParseCsv("h\n\"a\nb\"\nc\n", "t.csv");
-  ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[1].line, 2);
-  EXPECT_EQ(records[2].line, 4);
-}
-
 TEST(CsvTable, MalformedQuotesNameTheLine) {
   EXPECT_EQ(ErrorOf("a\n\"open\nstill open"),
             "t.csv:3: a quoted field opened on line 2 is not closed");

@@ -43,8 +43,9 @@ TEST(ProductImport, RejectsUnknownOrRepeatedColumnsAndRaggedRows) {
             "p.csv:1: column \"colour\" is not a product field "
             "(name, price, image, description, productId, category)");
   EXPECT_EQ(ErrorOf("name,price,name\n"), "p.csv:1: column \"name\" appears twice");
-  EXPECT_EQ(ErrorOf("name,price\nA,1\n\"B\nB\",2,3\n"),
-            "p.csv:3: 3 fields where the header has 2");
+  // A record is named by the line it starts on, breaks in quoted fields counted.
+  EXPECT_EQ(ErrorOf("name,price\n\"A\nA\",1\n\"B\nB\",2,3\n"),
+            "p.csv:4: 3 fields where the header has 2");
 }
 
 }  // namespace
