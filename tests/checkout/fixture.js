@@ -143,5 +143,5 @@ async function placeOrder(site, cartEntries, overrides) {
 }
 
 module.exports = {
-  ERROR, outcome, TEMPLATE_PATH, PHP, buildScript, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
+  ERROR, outcome, TEMPLATE_PATH, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
 };
