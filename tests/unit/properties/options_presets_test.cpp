@@ -18,9 +18,18 @@ TEST(OptionsPresetsTest, TheSixEntriesInProcessorOrder) {
                          OSTR("Other")}));
 }
 
-// Each pick starts from PayPal's preset with the user's edits on top.
+// Each pick starts from PayPal's preset, which uploads the cart, with the
+// user's edits on top.
 TEST(OptionsPresetsTest, EachPickSetsUrlFieldsAndEditor) {
   const OString payPal(FindGateway(kPayPal)->address);
+  OptionsPageCopies edited;
+  ChooseProcessor(edited, kPayPal);
+  EXPECT_EQ(edited.hiddenFields,
+            (OStringList{OSTR("cmd|_cart"), OSTR("upload|1"), OSTR("business|payments@example.com"),
+                         OSTR("currency_code|USD"),
+                         OSTR("return|https://www.example.com/thank-you.html")}));
+  edited.hiddenFields.push_back(OSTR("edited|by hand"));
+  edited.checkoutScript = OSTR("kept");
   const struct {
     int32_t processor;
     OString url;
@@ -36,10 +45,7 @@ TEST(OptionsPresetsTest, EachPickSetsUrlFieldsAndEditor) {
       {5, payPal, 0, true, false},  // "Other" keeps the address shown
   };
   for (const auto& k : cases) {
-    OptionsPageCopies copies;
-    ChooseProcessor(copies, kPayPal);
-    copies.hiddenFields.push_back(OSTR("edited|by hand"));
-    copies.checkoutScript = OSTR("kept");
+    OptionsPageCopies copies = edited;
     ChooseProcessor(copies, k.processor);
     EXPECT_EQ(copies.paymentProcessor, k.processor);
     EXPECT_EQ(copies.checkoutUrl, k.url) << k.processor;
@@ -48,6 +54,15 @@ TEST(OptionsPresetsTest, EachPickSetsUrlFieldsAndEditor) {
     EXPECT_EQ(IsUrlEditable(k.processor), k.urlEditable) << k.processor;
     EXPECT_EQ(EditsCheckoutScript(k.processor), k.editsScript) << k.processor;
   }
+}
+
+// The browser tests check each gateway's address and posted fields, the
+// ready script's exact text where a field's value ends.
+TEST(OptionsPresetsTest, OnlyTheFourGatewaysAreFound) {
+  for (int32_t processor = -1; processor <= 6; ++processor)
+    EXPECT_EQ(FindGateway(processor) != nullptr,
+              processor >= kAuthorizeNet && processor <= kPayPal)
+        << processor;
 }
 
 }  // namespace
