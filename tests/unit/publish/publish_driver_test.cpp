@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 
+#include "model/publish_folders.h"
 #include "output/page_markup.h"
 #include "platform/platform.h"
 #include "publish/cart_script.h"
@@ -182,6 +183,20 @@ TEST_F(PublishDriverTest, ExtractsAResourceUnchangedUnderItsLowerCasedName) {
   EXPECT_EQ(Read(folder / kScript),
             Read(fs::path(MERVANE_SOURCE_DIR) / "src" / "resources" / kScript));
   EXPECT_EQ(ExtractResourceFile(kScript, "JS", Native(root_ / "Photo.png")), 0);
+}
+
+TEST(PublishFoldersTest, LooksUpByExtensionWithoutCaseLastMatchWins) {
+  OStringList folders{OSTR("jpg|images"), OSTR("css|Styles"), OSTR("js|scripts")};
+  EXPECT_EQ(GetPublishSubFolder(folders, OSTR("C:\\pics\\Photo.JPG")), OSTR("images"));
+  EXPECT_EQ(GetPublishSubFolder(folders, OSTR("x.css")), OSTR("styles"));
+  EXPECT_EQ(GetPublishSubFolder(folders, OSTR("readme.txt")), OSTR(""));
+  EXPECT_EQ(GetPublishSubFolder(folders, OSTR("C:\\dir.v2\\README")), OSTR(""));
+
+  folders.push_back(OSTR("JPG|Later|ignored"));
+  EXPECT_EQ(GetPublishSubFolder(folders, OSTR("a.jpg")), OSTR("later"));
+  EXPECT_EQ(GetPublishSubFolder({OSTR("PNG|Images")}, OSTR("b.Png")), OSTR("images"));
+  EXPECT_EQ(GetPublishSubFolder({OSTR("jpg")}, OSTR("a.jpg")), OSTR(""));
+  EXPECT_EQ(GetPublishSubFolder({}, OSTR("a.jpg")), OSTR(""));
 }
 
 }  // namespace
