@@ -1,10 +1,9 @@
 // The copies the properties sheet edits: what goes in, what comes back on
-// OK, and that Cancel or a failure leaves the cart as it was.
+// OK, and that Cancel or a failure leaves the cart as it was. What each
+// page's edits store on OK is the driven sheet tests' to check under Wine.
 #include "properties/sheet_transfer.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "properties/help_path.h"
 #include "publish/checkout_script.h"
@@ -34,12 +33,6 @@ CartSettings AwkwardCart() {
   return c;
 }
 
-CartSettings EmptyCart() {
-  CartSettings c;
-  c.products.Resize(0);
-  return c;
-}
-
 // Changes something on every page, the way an author would.
 bool EditEveryPage(PageCopies& copies) {
   CProduct added;
@@ -56,26 +49,13 @@ bool EditEveryPage(PageCopies& copies) {
 }
 
 TEST(SheetTransfer, OkWithoutEditsAndCancelAfterEditsKeepTheStoredBlock) {
-  for (CartSettings cart : {CartSettings(), AwkwardCart(), EmptyCart()}) {
+  for (CartSettings cart : {CartSettings(), AwkwardCart()}) {
     const auto before = StoreRecord(cart);
     EXPECT_TRUE(EditCopies(cart, [](PageCopies&) { return true; }));
     EXPECT_EQ(StoreRecord(cart), before) << "OK without visiting a page";
     EXPECT_FALSE(EditCopies(cart, [](PageCopies& c) { return !EditEveryPage(c); }));
     EXPECT_EQ(StoreRecord(cart), before) << "Cancel after edits";
   }
-}
-
-TEST(SheetTransfer, OkStoresEveryPagesEditsInPlace) {
-  CartSettings cart = AwkwardCart();
-  ASSERT_TRUE(EditCopies(cart, EditEveryPage));
-  ASSERT_EQ(cart.products.Size(), 4u);
-  EXPECT_EQ(cart.products[3].name, OSTR("Added"));
-  EXPECT_EQ(cart.messageQuantityErrorUpdate, OSTR("Last message"));
-  EXPECT_EQ(std::tie(cart.padding, cart.mainStyle.bold, cart.paymentProcessor, cart.enableSearch),
-            std::make_tuple(40, 1, int32_t{kPayPal}, 0));
-  EXPECT_EQ(cart.cssFileName, OSTR("other.css"));
-  EXPECT_TRUE(cart.hiddenFields.empty());
-  EXPECT_EQ(cart.checkoutUrl, OSTR("https://shop.example/pay")) << "what no page edited";
 }
 
 TEST(SheetTransfer, TheDefaultScriptIsShownInFullAndStoredEmpty) {
