@@ -1,3 +1,6 @@
+// The Options page's logic: the processor list and its presets, and the rows
+// of the hidden fields editor.
+#include "properties/hidden_fields.h"
 #include "properties/processor_presets.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +11,8 @@
 
 namespace mervane {
 namespace {
+
+using testing::U;
 
 TEST(OptionsPresetsTest, TheSixEntriesInProcessorOrder) {
   const std::vector<OStringView> entries(ProcessorEntries().begin(),
@@ -63,6 +68,26 @@ TEST(OptionsPresetsTest, OnlyTheFourGatewaysAreFound) {
     EXPECT_EQ(FindGateway(processor) != nullptr,
               processor >= kAuthorizeNet && processor <= kPayPal)
         << processor;
+}
+
+TEST(OptionsFieldsTest, RowsSplitAtTheFirstBarAndDropEntriesWithout) {
+  const OStringList stored = {
+      OSTR("cmd|_cart"),   OSTR("no bar"),          OSTR("a|b|c"),
+      OSTR("|v"),          OSTR("n|"),              OSTR(""),
+      OSTR("lines|1\r\n2"), U("\xF0\x9F\x8D\xB0|\t"),
+  };
+  const FieldRows rows = ParseFieldRows(stored);
+  EXPECT_EQ(rows, (FieldRows{{OSTR("cmd"), OSTR("_cart")},
+                             {OSTR("a"), OSTR("b|c")},
+                             {OSTR(""), OSTR("v")},
+                             {OSTR("n"), OSTR("")},
+                             {OSTR("lines"), OSTR("1\r\n2")},
+                             {U("\xF0\x9F\x8D\xB0"), OSTR("\t")}}));
+  // OK drops only the entries without a bar; the rest read back as stored.
+  OStringList kept = stored;
+  std::erase_if(kept, [](const OString& e) { return e.find(OSTR('|')) == OString::npos; });
+  EXPECT_EQ(RebuildFields(rows), kept);
+  EXPECT_EQ(RebuildFields({{OSTR(""), OSTR("")}}), OStringList{OSTR("|")});
 }
 
 }  // namespace
