@@ -8,14 +8,10 @@
 #include "system.h"
 #include "widget_host.h"
 
-namespace ostrel {
+namespace ostrel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Ostrel;
-using testing::CommandResult;
-using testing::TempFolder;
-using testing::Utf8;
 
 constexpr char kCart[] = R"({
   "id": 3,
@@ -165,4 +161,4 @@ TEST_F(Commands, PropertiesWithoutTheWindowsModuleIsBadInputAndKeepsTheCart) {
 }
 
 }  // namespace
-}  // namespace ostrel
+}  // namespace ostrel::testing

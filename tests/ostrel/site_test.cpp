@@ -7,14 +7,10 @@
 #include "framework/text.h"
 #include "ostrel_test_support.h"
 
-namespace ostrel {
+namespace ostrel::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Ostrel;
-using testing::CommandResult;
-using testing::TempFolder;
-using testing::Utf8;
 
 class Site : public ::testing::Test {
  protected:
@@ -141,4 +137,4 @@ TEST_F(Site, BadSiteFilesNameTheKey) {
 }
 
 }  // namespace
-}  // namespace ostrel
+}  // namespace ostrel::testing

@@ -4,13 +4,8 @@
 
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::Bytes;
-using testing::LoadRecord;
-using testing::StoreRecord;
-using testing::U;
 
 // Equality of everything a block stores (bounds and publish folders are not).
 void ExpectSameStoredFields(CartSettings& a, CartSettings& b) {
@@ -186,4 +181,4 @@ TEST(ProductTest, ListLoadOverwritesInPlaceAndIgnoresTheVersion) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -4,11 +4,8 @@
 
 #include "output/cart_fixtures.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::CakeAndTeaCart;
-using testing::U;
 
 // Each case edits the Cake and Tea cart; `expected` is how one of its
 // warnings starts (the first product is "SKU1"), or null for none at all.
@@ -66,4 +63,4 @@ TEST(AuthoringChecksTest, WarnsWhereATextBreaksWhatTheProcessorWrites) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

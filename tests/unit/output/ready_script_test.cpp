@@ -6,13 +6,8 @@
 
 #include "output/cart_fixtures.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::CakeAndTeaCart;
-using testing::Crlf;
-using testing::Product;
-using testing::U;
 
 bool Contains(const OString& script, const std::string& text) {
   return script.find(Crlf(text)) != OString::npos;
@@ -140,4 +135,4 @@ TEST(ReadyScriptTest, PayPalPostsNumberedItemFieldsAndDeclaresNoTotals) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -8,10 +8,8 @@
 #include "draw_log.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::U;
 
 OString FaceOf(const OLogFont& font) { return OString(font.lfFaceName); }
 
@@ -67,4 +65,4 @@ TEST(PreviewFont, LongFaceNamesAreCutTo31CharactersWithoutSplittingAPair) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -13,11 +13,8 @@
 #include "draw_log.h"
 #include "host/extension.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::FontText;
-using testing::Hex;
 
 std::string TextOf(const EMREXTTEXTOUTW& record) {
   const auto* chars = reinterpret_cast<const wchar_t*>(
@@ -99,6 +96,6 @@ TEST(PreviewMetafile, DeviceContextStateIsUnchangedAfterDraw) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing
 
 #endif

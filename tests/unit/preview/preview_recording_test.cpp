@@ -10,11 +10,8 @@
 #include "draw_log.h"
 #include "host/extension.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::FontText;
-using testing::Hex;
 
 std::string Describe(const ORect& r) {
   return std::to_string(r.left) + "," + std::to_string(r.top) + "," +
@@ -92,6 +89,6 @@ TEST(PreviewRecording, FramesSelectsWritesAndRestoresInOrder) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing
 
 #endif

@@ -9,10 +9,8 @@
 #include "publish/gateways.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::U;
 
 TEST(OptionsPresetsTest, TheSixEntriesInProcessorOrder) {
   const std::vector<OStringView> entries(ProcessorEntries().begin(),
@@ -91,4 +89,4 @@ TEST(OptionsFieldsTest, RowsSplitAtTheFirstBarAndDropEntriesWithout) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -9,11 +9,8 @@
 #include "publish/checkout_script.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::StoreRecord;
-using testing::U;
 
 // Texts that a dialog could mangle: line breaks, tabs, a non-BMP character,
 // a long name, a 1 MB script, "|" and line breaks in a hidden field.
@@ -91,4 +88,4 @@ TEST(HelpDocument, EveryModuleSuffixBecomesPdf) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -6,11 +6,8 @@
 #include "properties/sheet_transfer.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::Bytes;
-using testing::U;
 
 StylePageCopies CopiesOf(const CartSettings& cart) { return CopyIn(cart).style; }
 
@@ -108,4 +105,4 @@ TEST(StyleStore, EditsAndResetsWriteBackIntoTheCopies) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

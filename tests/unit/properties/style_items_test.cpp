@@ -7,10 +7,8 @@
 #include "properties/sheet_transfer.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::U;
 
 // Styles in stored order: main, products, buttons, message bar, checkout.
 StylePageCopies CopiesOfNewCart() { return CopyIn(CartSettings()).style; }
@@ -106,4 +104,4 @@ TEST(FontNames, InsertionKeepsCodeUnitOrderAndEachNameOnce) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

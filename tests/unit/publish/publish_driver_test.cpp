@@ -18,11 +18,10 @@
 #include "publish/stylesheet.h"
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::U;
 using Files = std::set<std::string>;
 
 const char kScript[] = "jquery.mervane-2.0.js";
@@ -200,4 +199,4 @@ TEST(PublishFoldersTest, LooksUpByExtensionWithoutCaseLastMatchWins) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

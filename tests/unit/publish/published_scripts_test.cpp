@@ -13,11 +13,8 @@
 #include "output/cart_fixtures.h"
 #include "platform/platform.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::Product;
-using testing::U;
 
 // In the shipped script each token is the initial value of a variable named
 // after its setting, so the variable tells which text must stand there.
@@ -112,4 +109,4 @@ TEST(CheckoutScriptTest, EveryTokenIsReplacedAndOtherTextKept) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing

@@ -10,10 +10,8 @@
 
 #include "test_support.h"
 
-namespace mervane {
+namespace mervane::testing {
 namespace {
-
-using testing::U;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -139,4 +137,4 @@ TEST(StylesheetTest, FontSizesFollowThePointTable) {
 }
 
 }  // namespace
-}  // namespace mervane
+}  // namespace mervane::testing
