@@ -1,6 +1,6 @@
-// The copies the properties sheet edits, and where it finds its help. That
-// OK keeps an unedited cart, OK stores each page's edits and Cancel nothing
-// is the driven sheet tests' to check under Wine, on awkward carts.
+// The copies the properties sheet edits: what goes in, what comes back on
+// OK, and that Cancel or a failure leaves the cart as it was. What each
+// page's edits store on OK is the driven sheet tests' to check under Wine.
 #include "properties/sheet_transfer.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +11,49 @@
 
 namespace mervane::testing {
 namespace {
+
+// Texts that a dialog could mangle: line breaks, tabs, a non-BMP character,
+// a long name, a 1 MB script, "|" and line breaks in a hidden field.
+CartSettings AwkwardCart() {
+  CartSettings c;
+  c.products.Resize(3);
+  c.products[0].name = U("Line\r\nbreak\tand \xF0\x9F\x8D\xB0");
+  c.products[0].image = OSTR("C:\\no\\such\\picture.png");
+  c.products[1].description = OString(100000, OSTR('d'));
+  c.products[2].reservedList1 = {OSTR("kept")};
+  c.checkoutScript = OString(1 << 20, OSTR('s'));
+  c.hiddenFields = {OSTR("a|b|c"), OSTR("multi|line\r\nvalue"), OSTR("no bar")};
+  c.paymentProcessor = kOtherTarget;
+  c.checkoutUrl = OSTR("https://shop.example/pay");
+  c.labelTotal = OSTR("");
+  c.mainStyle.fontSize = 13;
+  return c;
+}
+
+// Changes something on every page, the way an author would.
+bool EditEveryPage(PageCopies& copies) {
+  CProduct added;
+  added.name = OSTR("Added");
+  copies.products.Append(added);
+  copies.style.padding = 40;
+  copies.style.texts[kCartTexts.size() - 1] = OSTR("Last message");
+  copies.style.styles[0].bold = 1;
+  copies.style.cssFileName = OSTR("other.css");
+  copies.options.paymentProcessor = kPayPal;
+  copies.options.hiddenFields.clear();
+  copies.options.enableSearch = 0;
+  return true;
+}
+
+TEST(SheetTransfer, OkWithoutEditsAndCancelAfterEditsKeepTheStoredBlock) {
+  for (CartSettings cart : {CartSettings(), AwkwardCart()}) {
+    const auto before = StoreRecord(cart);
+    EXPECT_TRUE(EditCopies(cart, [](PageCopies&) { return true; }));
+    EXPECT_EQ(StoreRecord(cart), before) << "OK without visiting a page";
+    EXPECT_FALSE(EditCopies(cart, [](PageCopies& c) { return !EditEveryPage(c); }));
+    EXPECT_EQ(StoreRecord(cart), before) << "Cancel after edits";
+  }
+}
 
 TEST(SheetTransfer, TheDefaultScriptIsShownInFullAndStoredEmpty) {
   const OString standard = GetDefaultCheckoutScript();
