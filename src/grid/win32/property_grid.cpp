@@ -75,9 +75,13 @@ void CExtPropertyGridCtrl::Attach(HWND window) {
   window_ = window;
   SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
-  SetWindowLongPtrW(window, GWL_STYLE, style | WS_VSCROLL | WS_TABSTOP | WS_CLIPCHILDREN);
+  SetWindowLongPtrW(window, GWL_STYLE, (style & ~WS_VSCROLL) | WS_TABSTOP | WS_CLIPCHILDREN);
   SetWindowPos(window, nullptr, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  // A scroll bar control of its own, so that it runs beside the rows only and
+  // the description pane below keeps the full width.
+  scrollBar_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 0,
+                               0, window, nullptr, nullptr, nullptr);
   selector_ = CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST,
                               0, 0, 0, 200, window, reinterpret_cast<HMENU>(kSelectorId),
                               nullptr, nullptr);
@@ -151,6 +155,9 @@ void CExtPropertyGridCtrl::Layout() {
   RECT client;
   GetClientRect(window_, &client);
   SetWindowPos(selector_, nullptr, 0, 0, client.right, 200, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT list = ListRect();
+  SetWindowPos(scrollBar_, nullptr, list.right, list.top, client.right - list.right,
+               list.bottom - list.top, SWP_NOZORDER | SWP_NOACTIVATE);
   CommitEdit(0);
   UpdateScrollBar();
   ScrollTo(topRow_);
@@ -166,6 +173,7 @@ RECT CExtPropertyGridCtrl::ListRect() const {
     area.top += box.bottom - box.top + 2;
   }
   area.bottom = std::max<LONG>(area.top, DescriptionRect().top);
+  area.right = std::max<LONG>(area.left, area.right - GetSystemMetrics(SM_CXVSCROLL));
   return area;
 }
 
@@ -198,7 +206,7 @@ void CExtPropertyGridCtrl::UpdateScrollBar() {
   SCROLLINFO info = {sizeof(info), SIF_ALL | SIF_DISABLENOSCROLL, 0,
                      std::max<int>(0, static_cast<int>(rows_.size()) - 1),
                      static_cast<UINT>(VisibleRows()), topRow_, 0};
-  SetScrollInfo(window_, SB_VERT, &info, TRUE);
+  SetScrollInfo(scrollBar_, SB_CTL, &info, TRUE);
 }
 
 void CExtPropertyGridCtrl::ScrollTo(int topRow) {
@@ -696,7 +704,7 @@ LRESULT CExtPropertyGridCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       return 0;
     case WM_VSCROLL: {
       SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-      GetScrollInfo(window_, SB_VERT, &info);
+      GetScrollInfo(scrollBar_, SB_CTL, &info);
       switch (LOWORD(wParam)) {
         case SB_LINEUP: ScrollTo(topRow_ - 1); break;
         case SB_LINEDOWN: ScrollTo(topRow_ + 1); break;

@@ -106,6 +106,7 @@ class CExtPropertyGridCtrl {
 
   HWND window_ = nullptr;
   HWND selector_ = nullptr;
+  HWND scrollBar_ = nullptr;
   HWND editor_ = nullptr;
   std::unique_ptr<CExtGridPopup> popup_;
   HFONT font_ = nullptr;
