@@ -1,6 +1,7 @@
 #include "model/product.h"
 
 #include "framework/archive.h"
+#include "platform/platform.h"
 
 namespace mervane {
 
@@ -34,6 +35,11 @@ void ProductList::Serialize(Archive& ar) {
   // A count the remaining bytes cannot hold is truncated data: fail before
   // growing the list to it.
   ar.Require(n * kShortestStoredProduct);
+  if (n > items_.capacity()) {
+    items_.reserve(n);
+    platform::PrepareLargeBlock(items_.data() + items_.size(),
+                                (n - items_.size()) * sizeof(CProduct));
+  }
   items_.resize(n);
   // The products still to come take at least their shortest size, so the
   // archive may fetch that much ahead.

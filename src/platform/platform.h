@@ -3,6 +3,7 @@
 #ifndef MERVANE_PLATFORM_PLATFORM_H_
 #define MERVANE_PLATFORM_PLATFORM_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -22,6 +23,12 @@ bool LoadModuleResource(std::string_view name, std::string_view type,
 // A new copy of the 16 x 16, 24-bit toolbar picture (resource 1000), owned
 // by the caller; null when it cannot be loaded.
 OBitmapHandle LoadToolbarBitmap();
+
+// Fresh memory of `bytes` at `data` that is about to be written from end to
+// end. Where the system maps memory in large pages on request, a block of
+// several MiB asks for them, so that its first touch takes a few faults
+// instead of one per 4 KiB page; elsewhere nothing happens.
+void PrepareLargeBlock(void* data, size_t bytes);
 
 }  // namespace mervane::platform
 
