@@ -157,7 +157,12 @@ uint32_t Archive::ReadCount() {
 
 void Archive::WriteString(const OString& text) {
   uint32_t n = static_cast<uint32_t>(text.size());
-  uint8_t head[10];
+  // The prefix goes straight into the record's buffer when it fits there:
+  // staged on the stack, its byte stores would stall the wider loads that
+  // copy it on.
+  uint8_t staged[10];
+  uint8_t* const room = Room(sizeof staged);
+  uint8_t* const head = room != nullptr ? room : staged;
   int used = 0;
   head[used++] = kByteEscape;
   PutLe(head + used, kWideMark, 2), used += 2;
@@ -171,7 +176,10 @@ void Archive::WriteString(const OString& text) {
     PutLe(head + used, kWordEscape, 2), used += 2;
     PutLe(head + used, n, 4), used += 4;
   }
-  WriteBytes(head, static_cast<uint32_t>(used));
+  if (room != nullptr)
+    end_ += static_cast<size_t>(used);
+  else
+    WriteBytes(staged, static_cast<uint32_t>(used));
   if constexpr (kUnitsAreLittleEndian16) {
     WriteBytes(text.data(), 2 * n);
     return;

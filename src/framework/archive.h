@@ -89,6 +89,11 @@ class Archive {
       WriteThrough(data, size);
     }
   }
+  // Where `size` bytes can be written into the open record's buffer, or
+  // null; the writer then adds what it used to end_.
+  uint8_t* Room(uint32_t size) {
+    return openRecords_ != 0 && size <= capacity_ - end_ ? buffer_.get() + end_ : nullptr;
+  }
   void WriteThrough(const void* data, uint32_t size);
   void Flush();
   void ReadBytes(void* data, uint32_t size);
