@@ -631,7 +631,14 @@ LRESULT CALLBACK CExtPropertyGridCtrl::WindowProcedure(HWND window, UINT message
                                                        WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<CExtPropertyGridCtrl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  return self->HandleMessage(message, wParam, lParam);
+  // No exception may unwind through the system's message loop: a failed
+  // handler cancels the dialog the grid sits in, so nothing half-done is kept.
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    PostMessageW(GetAncestor(window, GA_ROOT), WM_COMMAND, IDCANCEL, 0);
+    return 0;
+  }
 }
 
 LRESULT CExtPropertyGridCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -28,14 +28,22 @@ void Dialog::SetItemText(int id, const std::wstring& text) const {
 
 INT_PTR CALLBACK Dialog::Procedure(HWND window, UINT message, WPARAM wParam,
                                    LPARAM lParam) {
+  Dialog* self = nullptr;
   if (message == WM_INITDIALOG) {
-    auto* self = reinterpret_cast<Dialog*>(lParam);
+    self = reinterpret_cast<Dialog*>(lParam);
     SetWindowLongPtrW(window, DWLP_USER, lParam);
     self->window_ = window;
-    return self->OnInitDialog() ? TRUE : FALSE;
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self == nullptr) return FALSE;
   }
-  auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
-  return self != nullptr ? self->Dispatch(message, wParam, lParam) : FALSE;
+  try {
+    if (message == WM_INITDIALOG) return self->OnInitDialog() ? TRUE : FALSE;
+    return self->Dispatch(message, wParam, lParam);
+  } catch (...) {
+    self->OnFailure();
+    return FALSE;
+  }
 }
 
 INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -91,6 +99,11 @@ INT_PTR CALLBACK PropertyPage::PageProcedure(HWND window, UINT message,
 }
 
 void PropertyPage::OnHelp() { OpenHelpDocument(); }
+
+void PropertyPage::OnFailure() {
+  failed_ = true;
+  PostMessageW(GetParent(Window()), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+}
 
 bool PropertyPage::OnNotify(const NMHDR& header, LRESULT& result) {
   switch (header.code) {

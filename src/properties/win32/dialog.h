@@ -1,7 +1,8 @@
 // The one base of every dialog and property page of the editor. A single
 // static dialog procedure finds the object that owns the window and hands
 // each message to a small virtual handler; a handler that returns false
-// leaves the message to the system.
+// leaves the message to the system. No exception may unwind through the
+// system's message loop: a handler that throws ends its dialog as cancelled.
 #ifndef MERVANE_PROPERTIES_WIN32_DIALOG_H_
 #define MERVANE_PROPERTIES_WIN32_DIALOG_H_
 
@@ -37,6 +38,9 @@ class Dialog {
     return false;
   }
 
+  // A handler threw: the dialog closes without keeping anything.
+  virtual void OnFailure() = 0;
+
   HWND Item(int id) const { return GetDlgItem(window_, id); }
   std::wstring ItemText(int id) const;
   void SetItemText(int id, const std::wstring& text) const;
@@ -62,6 +66,7 @@ class ModalDialog : public Dialog {
   // OK and Cancel end the dialog unless a page overrides them.
   bool OnCommand(int id, int code) override;
   virtual bool OnOk() { return true; }
+  void OnFailure() override { End(IDCANCEL); }
 };
 
 // A page of a property sheet built from a named template of the module.
@@ -73,6 +78,8 @@ class PropertyPage : public Dialog {
   // True when the page accepted the sheet's OK and no Cancel followed. A
   // page that was never shown takes no part and stays false.
   bool Accepted() const { return accepted_; }
+  // True when one of the page's handlers failed; the sheet then keeps nothing.
+  bool Failed() const { return failed_; }
 
  protected:
   // PSN_APPLY: the sheet closes with OK; false keeps it open.
@@ -81,12 +88,14 @@ class PropertyPage : public Dialog {
   virtual void OnHelp();
   // Pages that handle more notifications pass the others on to this one.
   bool OnNotify(const NMHDR& header, LRESULT& result) override;
+  void OnFailure() override;
 
  private:
   static INT_PTR CALLBACK PageProcedure(HWND window, UINT message,
                                         WPARAM wParam, LPARAM lParam);
 
   bool accepted_ = false;
+  bool failed_ = false;
 };
 
 }  // namespace mervane

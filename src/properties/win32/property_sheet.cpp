@@ -41,9 +41,12 @@ bool CPropertySheetCredits::Run(HWND parent) {
   CommonControls controls;
   controls.ShowPropertySheet(header);
   // Every page that was shown takes part in OK; one that accepted it means
-  // the sheet closed with OK (a Cancel clears them all).
-  return std::any_of(pages.begin(), pages.end(),
-                     [](const Page& p) { return p.page->Accepted(); });
+  // the sheet closed with OK (a Cancel clears them all). A page that failed
+  // keeps the cart as it was.
+  auto failed = [](const Page& p) { return p.page->Failed(); };
+  auto accepted = [](const Page& p) { return p.page->Accepted(); };
+  return std::none_of(pages.begin(), pages.end(), failed) &&
+         std::any_of(pages.begin(), pages.end(), accepted);
 }
 
 // Called once the sheet has built its window and buttons.
