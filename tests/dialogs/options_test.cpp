@@ -34,6 +34,21 @@ std::wstring Pick(const Driver& d, HWND page, int processor) {
   return Url(d, page);
 }
 
+// Each control's distance from its lower right corner to the dialog's.
+std::wstring CornerDistances(HWND dialog) {
+  RECT client;
+  GetClientRect(dialog, &client);
+  std::wstring distances;
+  for (int id : {IDC_SCRIPT_TEXT, IDOK, IDCANCEL, IDC_SCRIPT_GRIP}) {
+    RECT r;
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+    distances += std::to_wstring(client.right - r.right) + L"," +
+                 std::to_wstring(client.bottom - r.bottom) + L";";
+  }
+  return distances;
+}
+
 // Clicks the page's Edit button and waits for the editor with this caption.
 HWND OpenEditor(const Driver& d, HWND page, const wchar_t* caption) {
   d.Click(d.Control(page, IDC_OPTIONS_EDIT));
@@ -111,6 +126,17 @@ TEST(OptionsPage, PresetsOnEachPickAndTheScriptEditorWithoutALengthLimit) {
       GetObjectW(reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)), sizeof(font), &font);
       EXPECT_EQ(font.lfHeight, 14);
       EXPECT_STREQ(font.lfFaceName, L"Courier New");
+      const std::wstring distances = CornerDistances(editor);
+      EXPECT_TRUE(distances.ends_with(L";0,0;")) << distances;  // the grip in the corner
+      RECT small, large;
+      GetWindowRect(box, &small);
+      GetWindowRect(editor, &large);
+      SetWindowPos(editor, nullptr, 0, 0, large.right - large.left + 120,
+                   large.bottom - large.top + 80, SWP_NOMOVE | SWP_NOZORDER);
+      EXPECT_EQ(CornerDistances(editor), distances);
+      GetWindowRect(box, &large);
+      EXPECT_EQ(large.right - large.left, small.right - small.left + 120);
+      EXPECT_EQ(large.bottom - large.top, small.bottom - small.top + 80);
       SendMessageW(box, EM_SETSEL, 1 << 20, 1 << 20);
       SendMessageW(box, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L"q"));
       d.Finish(editor, IDOK);

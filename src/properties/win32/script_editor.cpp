@@ -45,8 +45,20 @@ bool CScriptEditor::OnInitDialog() {
   RECT window;
   GetWindowRect(Window(), &window);
   smallest_ = {window.right - window.left, window.bottom - window.top};
+  PlaceGripInCorner();
   MeasureAnchors();
   return false;
+}
+
+// Dialog units round each edge on its own, so the template's grip can end a
+// pixel past the corner; it sits exactly in it at the system's size.
+void CScriptEditor::PlaceGripInCorner() const {
+  RECT client;
+  GetClientRect(Window(), &client);
+  const int width = GetSystemMetrics(SM_CXVSCROLL);
+  const int height = GetSystemMetrics(SM_CYHSCROLL);
+  SetWindowPos(Item(IDC_SCRIPT_GRIP), nullptr, client.right - width, client.bottom - height,
+               width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CScriptEditor::MeasureAnchors() {

@@ -34,6 +34,7 @@ class CScriptEditor : public ModalDialog {
     SIZE distance;
   };
 
+  void PlaceGripInCorner() const;
   void MeasureAnchors();
   void Layout(int width, int height) const;
 
