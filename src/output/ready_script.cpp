@@ -34,7 +34,8 @@ template <typename Out>
 void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("   var cartProducts = [");
   bool first = true;
-  for (const CProduct& p : products) {
+  ForEachProduct<&CProduct::productId, &CProduct::name, &CProduct::price>(
+      products, [&](const CProduct& p) {
     if (!first) out += OSTR(",\r\n                       ");
     first = false;
     out += OSTR("{sku:\"");
@@ -44,7 +45,7 @@ void AppendProductTable(Out& out, const ProductList& products) {
     out += OSTR("\", price:\"");
     out += p.price;
     out += OSTR("\"}");
-  }
+  });
   out += OSTR("];\r\n");
 }
 
