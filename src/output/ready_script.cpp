@@ -36,16 +36,16 @@ void AppendProductTable(Out& out, const ProductList& products) {
   bool first = true;
   ForEachProduct<&CProduct::productId, &CProduct::name, &CProduct::price>(
       products, [&](const CProduct& p) {
-    if (!first) out += OSTR(",\r\n                       ");
-    first = false;
-    out += OSTR("{sku:\"");
-    out += p.productId;
-    out += OSTR("\", name:\"");
-    out += p.name;
-    out += OSTR("\", price:\"");
-    out += p.price;
-    out += OSTR("\"}");
-  });
+        if (!first) out += OSTR(",\r\n                       ");
+        first = false;
+        out += OSTR("{sku:\"");
+        out += p.productId;
+        out += OSTR("\", name:\"");
+        out += p.name;
+        out += OSTR("\", price:\"");
+        out += p.price;
+        out += OSTR("\"}");
+      });
   out += OSTR("];\r\n");
 }
 
