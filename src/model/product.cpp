@@ -25,6 +25,24 @@ void CProduct::Serialize(Archive& ar) {
   ar.Serialize(reservedList2);
 }
 
+// Growing past the capacity takes the whole new block at once, so a large
+// catalogue's records land on pages that are mapped in one go.
+void ProductList::Resize(size_t n) {
+  if (n > items_.capacity()) {
+    items_.reserve(n);
+    platform::PrepareLargeBlock(items_.data() + items_.size(),
+                                (n - items_.size()) * sizeof(CProduct));
+  }
+  items_.resize(n);
+}
+
+ProductList& ProductList::operator=(const ProductList& other) {
+  if (this == &other) return *this;
+  Resize(other.Size());
+  for (size_t i = 0; i < other.Size(); ++i) items_[i] = other.items_[i];
+  return *this;
+}
+
 void ProductList::Serialize(Archive& ar) {
   if (ar.IsStoring()) {
     ar.WriteCount(static_cast<uint32_t>(items_.size()));
@@ -35,12 +53,7 @@ void ProductList::Serialize(Archive& ar) {
   // A count the remaining bytes cannot hold is truncated data: fail before
   // growing the list to it.
   ar.Require(n * kShortestStoredProduct);
-  if (n > items_.capacity()) {
-    items_.reserve(n);
-    platform::PrepareLargeBlock(items_.data() + items_.size(),
-                                (n - items_.size()) * sizeof(CProduct));
-  }
-  items_.resize(n);
+  Resize(n);
   // The products still to come take at least their shortest size, so the
   // archive may fetch that much ahead.
   for (size_t i = 0; i < n; ++i) {

@@ -35,9 +35,17 @@ struct CProduct {
 // Products in display order, held by value.
 class ProductList {
  public:
+  ProductList() = default;
+  ProductList(const ProductList& other) { *this = other; }
+  ProductList(ProductList&&) noexcept = default;
+  // Resizes to the other list's size, then copy-assigns every product in
+  // order, reusing the texts' storage where it is large enough.
+  ProductList& operator=(const ProductList& other);
+  ProductList& operator=(ProductList&&) noexcept = default;
+
   size_t Size() const { return items_.size(); }
   // Grows with empty products at the end or drops products from the end.
-  void Resize(size_t n) { items_.resize(n); }
+  void Resize(size_t n);
   CProduct& operator[](size_t i) { return items_[i]; }
   const CProduct& operator[](size_t i) const { return items_[i]; }
   void Append(const CProduct& p) { items_.push_back(p); }
