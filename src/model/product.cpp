@@ -1,5 +1,7 @@
 #include "model/product.h"
 
+#include <algorithm>
+
 #include "framework/archive.h"
 #include "platform/platform.h"
 
@@ -26,10 +28,11 @@ void CProduct::Serialize(Archive& ar) {
 }
 
 // Growing past the capacity takes the whole new block at once, so a large
-// catalogue's records land on pages that are mapped in one go.
+// catalogue's records land on pages that are mapped in one go. The capacity
+// at least doubles, so growing one product at a time stays linear.
 void ProductList::Resize(size_t n) {
   if (n > items_.capacity()) {
-    items_.reserve(n);
+    items_.reserve(std::max(n, 2 * items_.capacity()));
     platform::PrepareLargeBlock(items_.data() + items_.size(),
                                 (n - items_.size()) * sizeof(CProduct));
   }
