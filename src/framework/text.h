@@ -25,6 +25,11 @@ void ReplaceAll(OString& text, const OString& from, const OString& to);
 // Decimal text of a signed integer.
 OString IntToText(long long value);
 
+// The text as one line for a list row or a grid value: every carriage
+// return, line feed and tab shows as one space. A "\r\n" pair is one break
+// and gives one space. The stored text is not touched.
+OString OneLine(const OString& text);
+
 }  // namespace mervane
 
 #endif  // MERVANE_FRAMEWORK_TEXT_H_

@@ -29,5 +29,11 @@ TEST(TextTest, ReplaceAllAndLowerCase) {
   EXPECT_EQ(ToLower(OSTR("PNG|Images")), OSTR("png|images"));
 }
 
+TEST(TextTest, OneLineShowsBreaksAndTabsAsSpaces) {
+  EXPECT_EQ(OneLine(OSTR("a\r\nb\nc\rd\te")), OSTR("a b c d e"));
+  EXPECT_EQ(OneLine(OSTR("\r\n\r\n")), OSTR("  "));
+  EXPECT_EQ(OneLine(OSTR("plain")), OSTR("plain"));
+}
+
 }  // namespace
 }  // namespace mervane
