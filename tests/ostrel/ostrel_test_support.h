@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "command_line.h"
-#include "files.h"
+#include "base/files.h"
+#include "commands/command_line.h"
 
 namespace ostrel::testing {
 

@@ -2,8 +2,8 @@
 // mervane.uoex extension.
 #include <iostream>
 
-#include "command_line.h"
-#include "system.h"
+#include "base/system.h"
+#include "commands/command_line.h"
 
 int main(int argc, char** argv) {
   ostrel::system::UseBinaryStdout();

@@ -1,0 +1,162 @@
+// The commands against the built module: what the host asks a widget for,
+// blocks stored and loaded through Serialize, publishing and bad input.
+#include <gtest/gtest.h>
+
+#include "base/system.h"
+#include "cart/definition.h"
+#include "framework/text.h"
+#include "ostrel_test_support.h"
+#include "widget/widget_host.h"
+
+namespace ostrel::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr char kCart[] = R"({
+  "id": 3,
+  "bounds": [0, 0, 600, 400],
+  "products": [
+    {"name": "Rye & Co", "price": "4.80", "image": "img/rye.png", "productId": "R1",
+     "category": "Bread", "description": "Dense"},
+    {"name": "Scone", "price": "1.20", "image": "img/scone.jpg", "productId": "S1"}
+  ],
+  "labelCheckout": "Pay"
+})";
+
+class Commands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    cart_ = Utf8(folder_.Write("cart.json", kCart));
+    folder_.Write("img/rye.png", "rye picture");
+    folder_.Write("img/scone.jpg", "scone picture");
+  }
+  TempFolder folder_;
+  std::string cart_;
+};
+
+// The head lines, resources and ready script are the site tests' to check,
+// on the pages that carry them.
+TEST_F(Commands, RenderGivesTheWidgetsTextsWithItsElementId) {
+  CommandResult html = Ostrel({"render", cart_, "html"});
+  ASSERT_EQ(html.status, 0) << html.err;
+  EXPECT_EQ(html.err, "") << "the cart's texts break nothing";
+  EXPECT_EQ(html.out.rfind("<form action=\"mervane_checkout.php\" method=\"post\">\r\n"
+                           "<div id=\"Cart3\" class=\"mvMain\">\r\n", 0), 0u) << html.out;
+  EXPECT_NE(html.out.find("pimage=\"images/rye.png\""), std::string::npos);
+  EXPECT_NE(html.out.find("pname=\"Rye &amp; Co\""), std::string::npos);
+
+  EXPECT_NE(Ostrel({"render", cart_, "html", "--raw"}).out.find("id=\"$ID$\""),
+            std::string::npos);
+}
+
+TEST_F(Commands, SaveAndLoadRoundTripThroughTheModule) {
+  const std::string block = Utf8(folder_ / "cart.block");
+  CommandResult save = Ostrel({"save", cart_, block});
+  ASSERT_EQ(save.status, 0) << save.err;
+  const mervane::CartSettings definition = ReadDefinition(cart_);
+  EXPECT_EQ(ReadBinaryFile(block), StoreBlock(definition))
+      << "the module stores the block that the model writes";
+
+  CommandResult load = Ostrel({"load", block});
+  ASSERT_EQ(load.status, 0) << load.err;
+  mervane::CartSettings loaded = ParseDefinition(load.out, "/", "load");
+  EXPECT_EQ(StoreBlock(loaded), StoreBlock(definition));
+}
+
+TEST_F(Commands, LoadRefusesTruncatedOrOverlongBlocks) {
+  Bytes block = StoreBlock(ReadDefinition(cart_));
+  const fs::path file = folder_ / "bad.block";
+
+  WriteBinaryFile(file, Bytes(block.begin(), block.end() - 1));
+  CommandResult truncated = Ostrel({"load", Utf8(file)});
+  EXPECT_EQ(truncated.status, 2);
+  EXPECT_NE(truncated.err.find("truncated"), std::string::npos) << truncated.err;
+  EXPECT_TRUE(truncated.out.empty());
+
+  block.push_back(0);
+  WriteBinaryFile(file, block);
+  CommandResult overlong = Ostrel({"load", Utf8(file)});
+  EXPECT_EQ(overlong.status, 2);
+  EXPECT_NE(overlong.err.find("1 bytes follow the block"), std::string::npos) << overlong.err;
+}
+
+// Only a checkout script that cannot be written fails the command.
+TEST_F(Commands, PublishWritesTheFilesAndReportsAFailedCheckoutScript) {
+  const fs::path site = folder_ / "site";
+  CommandResult publish = Ostrel({"publish", cart_, Utf8(site)});
+  ASSERT_EQ(publish.status, 0) << publish.err;
+  EXPECT_EQ(ReadFileBytes(site / "images/rye.png"), "rye picture");
+  const std::string cart = Utf8(folder_.Write("nophp.json", R"({"phpFileName": ""})"));
+  publish = Ostrel({"publish", cart, Utf8(site)});
+  EXPECT_EQ(publish.status, 3);
+  EXPECT_NE(publish.err.find("CopyFiles returned 0"), std::string::npos) << publish.err;
+}
+
+// The definition's own tests cover each message.
+TEST_F(Commands, BadDefinitionsAndCommandLinesExitWith2) {
+  CommandResult run =
+      Ostrel({"render", Utf8(folder_.Write("bad.json", R"({"padding": true})")), "html"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("padding: expected a 32-bit integer"), std::string::npos) << run.err;
+  EXPECT_EQ(Ostrel({"render", cart_, "body"}).status, 2);
+  EXPECT_EQ(Ostrel({"render", cart_}).status, 2);
+  EXPECT_EQ(Ostrel({"frobnicate"}).status, 2);
+  EXPECT_EQ(Ostrel({"load", "x", "--colour", "red"}).status, 2);
+  EXPECT_EQ(Ostrel({"render", Utf8(folder_ / "missing.json"), "html"}).status, 1);
+}
+
+// An apostrophe in an id breaks the checkout script's table: the import
+// warns and still takes the id as it is.
+TEST_F(Commands, ImportProductsReplacesTheCatalogueAndWarnsAboutBreakingText) {
+  const std::string table = Utf8(folder_.Write(
+      "products.csv", "name,price,image,productId\n\"Bun, iced\",0.90,img/bun.png,B'9\n"));
+  CommandResult run = Ostrel({"import-products", cart_, table});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "ostrel: warning: " + cart_ +
+                         ": product 1 \"B'9\" id holds an apostrophe ('), written unchanged "
+                         "into the checkout script's product table\n");
+  mervane::CartSettings s = ReadDefinition(cart_);
+  ASSERT_EQ(s.products.Size(), 1u);
+  EXPECT_EQ(s.products[0].productId, OSTR("B'9"));
+  EXPECT_EQ(s.products[0].image, PathForModule(folder_ / "img/bun.png"));
+  EXPECT_EQ(s.labelCheckout, OSTR("Pay"));
+}
+
+TEST_F(Commands, PreviewPaintsAPngOfTheGivenOrTheDefinitionsSize) {
+  const fs::path png = folder_ / "preview.png";
+  CommandResult sized = Ostrel({"preview", cart_, Utf8(png), "--size", "120x40"});
+  ASSERT_EQ(sized.status, 0) << sized.err;
+  std::string bytes = ReadFileBytes(png);
+  ASSERT_GT(bytes.size(), 24u);
+  EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n");
+  EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\x78\0\0\0\x28", 8)) << "120 x 40";
+
+  ASSERT_EQ(Ostrel({"preview", cart_, Utf8(png)}).status, 0);
+  EXPECT_EQ(ReadFileBytes(png).substr(16, 8), std::string("\0\0\x02\x58\0\0\x01\x90", 8))
+      << "the bounds give 600 x 400";
+  for (const char* bad : {"120", "0x40", "120x40x2", "axb"}) {
+    EXPECT_EQ(Ostrel({"preview", cart_, Utf8(png), "--size", bad}).status, 2) << bad;
+  }
+}
+
+// The texts that info shows are the host-like test's, read from the exports.
+TEST(ModuleLoading, AMissingModuleIsAClearFailure) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCommandLine({"--module", "no-such.uoex", "info"}, out, err), 1);
+  EXPECT_NE(err.str().find("cannot load the module no-such.uoex"), std::string::npos);
+}
+
+// The Windows build opens the sheet; its journeys are the dialog tests'.
+TEST_F(Commands, PropertiesWithoutTheWindowsModuleIsBadInputAndKeepsTheCart) {
+  if (system::HasPropertiesDialog()) GTEST_SKIP() << "covered by the dialog tests";
+  CommandResult run = Ostrel({"properties", cart_});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("the properties dialog lives in the Windows module"),
+            std::string::npos) << run.err;
+  EXPECT_EQ(ReadFileBytes(cart_), kCart);
+}
+
+}  // namespace
+}  // namespace ostrel::testing

@@ -1,0 +1,106 @@
+#include "site/page_builder.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace ostrel {
+
+namespace {
+
+constexpr std::string_view kEol = "\r\n";
+
+std::string EscapeText(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string Px(int32_t value) { return std::to_string(value) + "px"; }
+
+// Every line of the widgets' head texts, each once, in order.
+std::vector<std::string> HeadLines(const std::vector<PageWidgetText>& widgets) {
+  std::vector<std::string> lines;
+  for (const PageWidgetText& w : widgets) {
+    size_t start = 0;
+    while (start < w.head.size()) {
+      size_t end = w.head.find('\n', start);
+      if (end == std::string::npos) end = w.head.size();
+      std::string line = w.head.substr(start, end - start);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && std::find(lines.begin(), lines.end(), line) == lines.end()) {
+        lines.push_back(line);
+      }
+      start = end + 1;
+    }
+  }
+  return lines;
+}
+
+// "Page - Site", or whichever of the two is given.
+std::string PageTitle(const PageText& page) {
+  if (page.title.empty() || page.siteTitle.empty()) return page.title + page.siteTitle;
+  return page.title + " - " + page.siteTitle;
+}
+
+void AppendHead(std::string& out, const PageText& page) {
+  out += "<head>\r\n<meta charset=\"utf-8\">\r\n<title>" + EscapeText(PageTitle(page)) +
+         "</title>\r\n";
+  for (const std::string& src : page.scripts) {
+    out += "<script type=\"text/javascript\" src=\"" + src + "\"></script>\r\n";
+  }
+  for (const std::string& line : HeadLines(page.widgets)) out += line + std::string(kEol);
+  out += page.siteHead;
+  if (!page.siteHead.empty() && !page.siteHead.ends_with('\n')) out += kEol;
+  out += "</head>\r\n";
+}
+
+void AppendWidgets(std::string& out, const std::vector<PageWidgetText>& widgets) {
+  int32_t width = 0;
+  int32_t height = 0;
+  for (const PageWidgetText& w : widgets) {
+    width = std::max<int32_t>(width, w.bounds.right);
+    height = std::max<int32_t>(height, w.bounds.bottom);
+  }
+  out += "<div id=\"widgets\" style=\"position:relative;margin:0 auto;width:" + Px(width) +
+         ";height:" + Px(height) + ";\">\r\n";
+  int z = 0;
+  for (const PageWidgetText& w : widgets) {
+    const ORect& b = w.bounds;
+    out += "<div id=\"wb_" + w.elementId + "\" style=\"position:absolute;left:" +
+           Px(b.left) + ";top:" + Px(b.top) + ";width:" + Px(b.right - b.left) +
+           ";height:" + Px(b.bottom - b.top) + ";z-index:" + std::to_string(++z) +
+           ";\">\r\n" + w.markup + "</div>\r\n";
+  }
+  out += "</div>\r\n";
+}
+
+void AppendReadyHandler(std::string& out, const std::vector<PageWidgetText>& widgets) {
+  out += "<script type=\"text/javascript\">\r\n$(document).ready(function()\r\n{\r\n";
+  for (const PageWidgetText& w : widgets) out += w.ready;
+  out += "});\r\n</script>\r\n";
+}
+
+}  // namespace
+
+std::string BuildPage(const PageText& page) {
+  std::string out = "<!DOCTYPE html>\r\n<html>\r\n";
+  AppendHead(out, page);
+  out += "<body>\r\n";
+  out += page.html;
+  if (!page.html.empty() && !page.html.ends_with('\n')) out += kEol;
+  if (!page.widgets.empty()) {
+    AppendWidgets(out, page.widgets);
+    AppendReadyHandler(out, page.widgets);
+  }
+  out += "</body>\r\n</html>\r\n";
+  return out;
+}
+
+}  // namespace ostrel
