@@ -3,7 +3,7 @@
 #include "base/files.h"
 #include "base/tool_error.h"
 #include "cart/definition.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 #include "widget/widget_host.h"
 
 namespace ostrel {

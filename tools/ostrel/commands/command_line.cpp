@@ -7,9 +7,23 @@
 #include <ostream>
 
 #include "base/tool_error.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 
 namespace ostrel {
+
+// Each defined in its command's file. A command runs once its operands are
+// counted, and returns the exit status or throws ToolError.
+int RunInfo(Invocation& in);
+int RunRender(Invocation& in);
+int RunPublish(Invocation& in);
+int RunSave(Invocation& in);
+int RunLoad(Invocation& in);
+int RunImportProducts(Invocation& in);
+int RunSite(Invocation& in);
+int RunSiteLoad(Invocation& in);
+int RunServe(Invocation& in);
+int RunPreview(Invocation& in);
+int RunProperties(Invocation& in);
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "base/files.h"
 #include "cart/definition.h"
 #include "cart/product_import.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 
 namespace ostrel {
 

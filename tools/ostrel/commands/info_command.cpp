@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "commands/commands.h"
+#include "commands/invocation.h"
 
 namespace ostrel {
 

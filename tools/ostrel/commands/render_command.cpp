@@ -4,7 +4,7 @@
 
 #include "base/tool_error.h"
 #include "cart/definition.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 #include "framework/text.h"
 #include "widget/widget_host.h"
 

@@ -4,7 +4,7 @@
 #include "base/files.h"
 #include "base/system.h"
 #include "base/tool_error.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 
 namespace ostrel {
 

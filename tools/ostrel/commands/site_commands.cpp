@@ -2,7 +2,7 @@
 
 #include "base/files.h"
 #include "base/tool_error.h"
-#include "commands/commands.h"
+#include "commands/invocation.h"
 #include "site/site_builder.h"
 #include "site/site_file.h"
 #include "widget/widget_host.h"
