@@ -55,7 +55,8 @@ TEST_F(Commands, SaveAndLoadRoundTripThroughTheModule) {
   CommandResult save = Ostrel({"save", cart_, block});
   ASSERT_EQ(save.status, 0) << save.err;
   const mervane::CartSettings definition = ReadDefinition(cart_);
-  EXPECT_EQ(ReadBinaryFile(block), StoreBlock(definition))
+  const Bytes stored = StoreBlock(definition);
+  EXPECT_EQ(ReadFileBytes(block), std::string(stored.begin(), stored.end()))
       << "the module stores the block that the model writes";
 
   CommandResult load = Ostrel({"load", block});
@@ -65,17 +66,18 @@ TEST_F(Commands, SaveAndLoadRoundTripThroughTheModule) {
 }
 
 TEST_F(Commands, LoadRefusesTruncatedOrOverlongBlocks) {
-  Bytes block = StoreBlock(ReadDefinition(cart_));
+  const Bytes stored = StoreBlock(ReadDefinition(cart_));
+  std::string block(stored.begin(), stored.end());
   const fs::path file = folder_ / "bad.block";
 
-  WriteBinaryFile(file, Bytes(block.begin(), block.end() - 1));
+  WriteFileBytes(file, block.substr(0, block.size() - 1));
   CommandResult truncated = Ostrel({"load", Utf8(file)});
   EXPECT_EQ(truncated.status, 2);
   EXPECT_NE(truncated.err.find("truncated"), std::string::npos) << truncated.err;
   EXPECT_TRUE(truncated.out.empty());
 
-  block.push_back(0);
-  WriteBinaryFile(file, block);
+  block.push_back('\0');
+  WriteFileBytes(file, block);
   CommandResult overlong = Ostrel({"load", Utf8(file)});
   EXPECT_EQ(overlong.status, 2);
   EXPECT_NE(overlong.err.find("1 bytes follow the block"), std::string::npos) << overlong.err;

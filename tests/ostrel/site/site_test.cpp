@@ -2,8 +2,6 @@
 // which the widgets' blocks follow each other without framing.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "framework/text.h"
 #include "ostrel_test_support.h"
 
@@ -68,12 +66,11 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
 }
 
 // The first widget's block ends where the second widget's host data begins.
-size_t EndOfFirstBlock(const Bytes& project) {
-  const Bytes tag = {0xFF, 0xFE, 0xFF, 6, 'w', 0, 'i', 0, 'd', 0, 'g', 0, 'e', 0, 't', 0};
-  auto first = std::search(project.begin(), project.end(), tag.begin(), tag.end());
-  auto second = std::search(first + 1, project.end(), tag.begin(), tag.end());
-  EXPECT_NE(second, project.end());
-  return second - project.begin();
+size_t EndOfFirstBlock(const std::string& project) {
+  const std::string tag("\xFF\xFE\xFF\x06w\0i\0d\0g\0e\0t\0", 16);
+  const size_t second = project.find(tag, project.find(tag) + 1);
+  EXPECT_NE(second, std::string::npos);
+  return second;
 }
 
 // A site built over a built site reads back widget by widget.
@@ -87,27 +84,26 @@ TEST_F(Site, AWidgetReadingTooManyOrTooFewBytesBreaksWhatFollows) {
             std::string::npos) << load.out;
   EXPECT_NE(load.out.find("from a.json\n  Cart2: 0 products"), std::string::npos);
   EXPECT_NE(load.out.find("verified: 2 widgets"), std::string::npos);
-  const Bytes good = ReadBinaryFile(Project());
+  const std::string good = ReadFileBytes(Project());
   const size_t end = EndOfFirstBlock(good);
 
-  Bytes shorter = good;
-  shorter.erase(shorter.begin() + end - 1);
-  Bytes longer = good;
-  longer.insert(longer.begin() + end, 0);
-  Bytes trailing = good;
-  trailing.push_back(0);
-  Bytes cut(good.begin(), good.end() - 3);
+  std::string shorter = good;
+  shorter.erase(end - 1, 1);
+  std::string longer = good;
+  longer.insert(end, 1, '\0');
+  const std::string trailing = good + '\0';
+  const std::string cut = good.substr(0, good.size() - 3);
 
   struct Case {
     const char* what;
-    const Bytes& bytes;
+    const std::string& bytes;
     const char* message;
   };
   for (const Case& c : {Case{"a byte short", shorter, "widget Cart1 on index.html"},
                         Case{"a byte too many", longer, "widget Cart1 on index.html"},
                         Case{"data after the end", trailing, "data follows the end"},
                         Case{"cut short", cut, "ends early"}}) {
-    WriteBinaryFile(Project(), c.bytes);
+    WriteFileBytes(Project(), c.bytes);
     load = Ostrel({"site-load", Project()});
     EXPECT_EQ(load.status, 2) << c.what;
     EXPECT_NE(load.err.find(c.message), std::string::npos) << c.what << ": " << load.err;

@@ -55,14 +55,4 @@ void WriteFileBytes(const fs::path& path, std::string_view bytes) {
   if (!out) throw Failure("cannot write " + PathToUtf8(path));
 }
 
-Bytes ReadBinaryFile(const std::filesystem::path& path) {
-  std::string bytes = ReadFileBytes(path);
-  return Bytes(bytes.begin(), bytes.end());
-}
-
-void WriteBinaryFile(const std::filesystem::path& path, const Bytes& bytes) {
-  WriteFileBytes(path, std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                        bytes.size()));
-}
-
 }  // namespace ostrel

@@ -2,17 +2,13 @@
 #ifndef OSTREL_TOOL_FILES_H_
 #define OSTREL_TOOL_FILES_H_
 
-#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "ostrel/types.h"
 
 namespace ostrel {
-
-using Bytes = std::vector<uint8_t>;
 
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string PathToUtf8(const std::filesystem::path& path);
@@ -28,11 +24,10 @@ OString FolderForModule(const std::filesystem::path& folder);
 // module takes it; empty stays empty.
 OString ResolvePath(std::string_view utf8, const std::filesystem::path& baseFolder);
 
-// Throw ToolError naming the file when it cannot be read or written.
+// The whole file, unchanged. Throw ToolError naming the file when it cannot
+// be read or written.
 std::string ReadFileBytes(const std::filesystem::path& path);
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
-Bytes ReadBinaryFile(const std::filesystem::path& path);
-void WriteBinaryFile(const std::filesystem::path& path, const Bytes& bytes);
 
 }  // namespace ostrel
 

@@ -12,8 +12,8 @@ namespace ostrel {
 // the host saves it into a project.
 int RunSave(Invocation& in) {
   Widget widget = OpenWidget(in.Module(), ReadDefinition(in.PathOperand(0)));
-  Bytes block = StoreWidget(*widget);
-  WriteBinaryFile(in.PathOperand(1), block);
+  const Bytes block = StoreWidget(*widget);
+  WriteFileBytes(in.PathOperand(1), std::string(block.begin(), block.end()));
   in.out << in.Operand(1) << ": " << block.size() << " bytes\n";
   return 0;
 }
@@ -26,7 +26,8 @@ int RunLoad(Invocation& in) {
   Widget widget = in.Module().CreateWidget();
   widget->SetPublishFolders(handedIn.publishFolders);
   widget->Move(handedIn.bounds);
-  COstrelMemoryArchive ar(ReadBinaryFile(in.PathOperand(0)));
+  const std::string file = ReadFileBytes(in.PathOperand(0));
+  COstrelMemoryArchive ar(Bytes(file.begin(), file.end()));
   LoadWidget(*widget, ar, name);
   if (ar.BytesLeft() != 0) {
     throw BadInput(name + ": " + std::to_string(ar.BytesLeft()) +

@@ -30,7 +30,7 @@ int RunSite(Invocation& in) {
 // Opens a site project the way the host does and checks every widget's
 // block against the host data around it.
 int RunSiteLoad(Invocation& in) {
-  Project project = LoadProject(in.Module(), ReadBinaryFile(in.PathOperand(0)), in.Operand(0));
+  Project project = LoadProject(in.Module(), ReadFileBytes(in.PathOperand(0)), in.Operand(0));
   size_t widgets = 0;
   in.out << "site \"" << project.title << "\"\n";
   for (const ProjectPage& page : project.pages) {

@@ -152,7 +152,7 @@ SiteReport BuildSite(Invocation& in, const SiteFile& site, const fs::path& folde
   writer.CopySharedFiles();
   PublishWidgets(in, project, folder, report);
   writer.CopyAuthorFiles();
-  WriteBinaryFile(projectFile, StoreProject(project));
+  WriteFileBytes(projectFile, StoreProject(project));
   return report;
 }
 

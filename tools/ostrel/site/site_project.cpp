@@ -35,8 +35,10 @@ void StoreWidgetEntry(COstrelMemoryArchive& stream, ProjectWidget& w) {
 
 class ProjectReader {
  public:
-  ProjectReader(const ExtensionModule& module, const Bytes& bytes, const std::string& source)
-      : module_(module), stream_(bytes), ar_(stream_), source_(source) {}
+  ProjectReader(const ExtensionModule& module, std::string_view bytes,
+                const std::string& source)
+      : module_(module), stream_(Bytes(bytes.begin(), bytes.end())), ar_(stream_),
+        source_(source) {}
 
   Project Read() {
     try {
@@ -127,7 +129,7 @@ class ProjectReader {
 
 }  // namespace
 
-Bytes StoreProject(Project& project) {
+std::string StoreProject(Project& project) {
   COstrelMemoryArchive stream;
   mervane::Archive ar(stream);
   ar.WriteString(kMagic);
@@ -143,10 +145,10 @@ Bytes StoreProject(Project& project) {
     for (ProjectWidget& w : page.widgets) StoreWidgetEntry(stream, w);
   }
   ar.WriteString(kEndTag);
-  return stream.Bytes();
+  return std::string(stream.Bytes().begin(), stream.Bytes().end());
 }
 
-Project LoadProject(const ExtensionModule& module, const Bytes& bytes,
+Project LoadProject(const ExtensionModule& module, std::string_view bytes,
                     const std::string& source) {
   return ProjectReader(module, bytes, source).Read();
 }

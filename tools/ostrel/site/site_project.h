@@ -12,6 +12,7 @@
 #define OSTREL_TOOL_SITE_PROJECT_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "widget/module_loader.h"
@@ -39,12 +40,13 @@ struct Project {
   std::vector<ProjectPage> pages;
 };
 
-Bytes StoreProject(Project& project);
+// The project file's bytes.
+std::string StoreProject(Project& project);
 
 // Opens every widget through Serialize, checks that it stores again exactly
 // the bytes it read and that the host data after it is intact. Throws
 // BadInput naming `source`, the byte offset and the widget to blame.
-Project LoadProject(const ExtensionModule& module, const Bytes& bytes,
+Project LoadProject(const ExtensionModule& module, std::string_view bytes,
                     const std::string& source);
 
 }  // namespace ostrel

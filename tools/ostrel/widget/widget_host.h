@@ -7,11 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "base/files.h"
 #include "model/cart_settings.h"
 #include "widget/module_loader.h"
 
 namespace ostrel {
+
+// A block as the module's memory archive holds it.
+using Bytes = std::vector<uint8_t>;
 
 // The block that `settings` stores, built with the project's model code.
 Bytes StoreBlock(const mervane::CartSettings& settings);
