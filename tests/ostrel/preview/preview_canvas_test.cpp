@@ -1,5 +1,6 @@
 // The module's placeholder painted on the stand-in's canvas: cairo on Linux,
-// a GDI memory device context with a DIB section on Windows.
+// a GDI memory device context with a DIB section on Windows; and its PNG,
+// read back with the platform's own decoder.
 #include "preview/preview_canvas.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,16 @@
 #include <algorithm>
 
 #include "host/extension.h"
+#include "ostrel_test_support.h"
+#include "platform/preview_platform.h"
+
+#if defined(_WIN32)
+#include <windows.h>
+#include <wincodec.h>
+#include <wrl/client.h>
+#else
+#include <cairo.h>
+#endif
 
 namespace ostrel {
 namespace {
@@ -56,6 +67,51 @@ bool OnFrame(const ORect& r, int x, int y) {
   return inside && (x == r.left || x == r.right - 1 || y == r.top ||
                     y == r.bottom - 1);
 }
+
+#if defined(_WIN32)
+// The test program keeps COM for its whole run.
+Image ReadPng(const std::filesystem::path& file) {
+  using Microsoft::WRL::ComPtr;
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ComPtr<IWICImagingFactory> factory;
+  ComPtr<IWICBitmapDecoder> decoder;
+  ComPtr<IWICBitmapFrameDecode> frame;
+  ComPtr<IWICBitmapSource> bgr;
+  UINT width = 0, height = 0;
+  if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                              IID_PPV_ARGS(factory.GetAddressOf()))) ||
+      FAILED(factory->CreateDecoderFromFilename(file.c_str(), nullptr, GENERIC_READ,
+                                                WICDecodeMetadataCacheOnDemand,
+                                                decoder.GetAddressOf())) ||
+      FAILED(decoder->GetFrame(0, frame.GetAddressOf())) ||
+      FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(),
+                                    bgr.GetAddressOf())) ||
+      FAILED(bgr->GetSize(&width, &height))) {
+    return Image();
+  }
+  Image image{static_cast<int>(width), static_cast<int>(height),
+              std::vector<uint32_t>(size_t{width} * height)};
+  bgr->CopyPixels(nullptr, width * 4, width * height * 4,
+                  reinterpret_cast<BYTE*>(image.pixels.data()));
+  for (uint32_t& pixel : image.pixels) pixel &= kWhite;
+  return image;
+}
+#else
+Image ReadPng(const std::filesystem::path& file) {
+  cairo_surface_t* s = cairo_image_surface_create_from_png(file.c_str());
+  Image image;
+  if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+    image = {cairo_image_surface_get_width(s), cairo_image_surface_get_height(s), {}};
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    for (int y = 0; y < image.height; ++y)
+      for (int x = 0; x < image.width; ++x)
+        image.pixels.push_back(reinterpret_cast<const uint32_t*>(data + y * stride)[x] & kWhite);
+  }
+  cairo_surface_destroy(s);
+  return image;
+}
+#endif
 
 TEST(PreviewCanvas, FramesTheRectangleAndWritesInsideItOnly) {
   const ORect rect = {10, 5, 230, 50};
@@ -110,6 +166,24 @@ TEST(PreviewCanvas, MainStyleDecidesTheFont) {
   EXPECT_GT(largeInk.Height(), smallInk.Height() * 3 / 2);
   EXPECT_GT(largeInk.Width(), smallInk.Width() * 3 / 2);
   EXPECT_GT(boldInk.Width(), smallInk.Width());
+}
+
+// A red and blue frame around the placeholder: a swapped colour order shows.
+TEST(PreviewCanvas, PngHoldsThePaintedPixels) {
+  const ORect all = {0, 0, kCanvasWidth, kCanvasHeight};
+  const ORect inner = {4, 4, kCanvasWidth - 4, kCanvasHeight - 4};
+  mervane::CMervaneExtension widget;
+  PreviewCanvas canvas(kCanvasWidth, kCanvasHeight);
+  ASSERT_TRUE(canvas.Ok());
+  widget.Draw(canvas.Dc(), &inner);
+  mervane::platform::DeviceContext(canvas.Dc())
+      .Draw3dRect(all, mervane::Rgb(255, 0, 0), mervane::Rgb(0, 0, 255));
+  const Image painted = canvas.Snapshot();
+  ASSERT_EQ(painted.At(0, 0), 0xFF0000u);
+  testing::TempFolder folder;
+  const Image read = ReadPng(folder.Write("canvas.png", canvas.Png()));
+  EXPECT_EQ(read.width, kCanvasWidth);
+  EXPECT_EQ(read.pixels, painted.pixels);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "cart/definition.h"
 #include "commands/invocation.h"
 #include "preview/preview_canvas.h"
-#include "preview/preview_png.h"
 #include "widget/widget_host.h"
 
 namespace ostrel {
@@ -44,7 +43,9 @@ int RunPreview(Invocation& in) {
   if (!canvas.Ok()) throw Failure("preview: cannot make a drawing surface");
   const ORect rect = {0, 0, size.width, size.height};
   widget->Draw(canvas.Dc(), &rect);
-  WriteFileBytes(in.PathOperand(1), EncodePng(canvas.Snapshot()));
+  const std::string png = canvas.Png();
+  if (png.empty()) throw Failure("preview: cannot encode the picture as PNG");
+  WriteFileBytes(in.PathOperand(1), png);
   return kExitOk;
 }
 

@@ -3,16 +3,30 @@
 #ifndef OSTREL_TOOL_PREVIEW_CANVAS_H_
 #define OSTREL_TOOL_PREVIEW_CANVAS_H_
 
+#include <cstdint>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "ostrel/types.h"
-#include "preview/preview_png.h"
 
 namespace ostrel {
 
-// Windows: a memory device context with a 32-bit DIB section. Elsewhere: an
-// ODeviceContext that renders with cairo. Both start with GDI's defaults:
-// black text, opaque background mode, the default font.
+// Rows top to bottom, each pixel 0x00RRGGBB.
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<uint32_t> pixels;
+
+  uint32_t At(int x, int y) const {
+    return pixels[static_cast<size_t>(y) * width + x];
+  }
+};
+
+// Windows: a memory device context with a 32-bit DIB section, written as PNG
+// by the Windows Imaging Component. Elsewhere: an ODeviceContext that renders
+// with cairo, which writes the PNG too. Both start with GDI's defaults: black
+// text, opaque background mode, the default font.
 class PreviewCanvas {
  public:
   PreviewCanvas(int width, int height);
@@ -25,6 +39,9 @@ class PreviewCanvas {
   OHdc Dc() const;
   // What has been painted so far.
   Image Snapshot() const;
+  // The same as the bytes of a PNG file, 8-bit RGB; empty when it cannot be
+  // encoded.
+  std::string Png() const;
 
  private:
   struct Surface;

@@ -1,6 +1,7 @@
 #include <cairo.h>
 
 #include <memory>
+#include <string>
 
 #include "preview/posix/preview_cairo_dc.h"
 #include "preview/preview_canvas.h"
@@ -8,7 +9,14 @@
 namespace ostrel {
 
 namespace {
+
 constexpr uint32_t kColourBits = 0xFFFFFF;
+
+cairo_status_t AppendToString(void* png, const unsigned char* data, unsigned int length) {
+  static_cast<std::string*>(png)->append(reinterpret_cast<const char*>(data), length);
+  return CAIRO_STATUS_SUCCESS;
+}
+
 }  // namespace
 
 struct PreviewCanvas::Surface {
@@ -56,6 +64,16 @@ Image PreviewCanvas::Snapshot() const {
       picture.pixels.push_back(row[x] & kColourBits);
   }
   return picture;
+}
+
+// An RGB24 surface gives an 8-bit RGB file without alpha.
+std::string PreviewCanvas::Png() const {
+  std::string png;
+  if (!Ok() || cairo_surface_write_to_png_stream(surface_->image, AppendToString, &png) !=
+                   CAIRO_STATUS_SUCCESS) {
+    return std::string();
+  }
+  return png;
 }
 
 }  // namespace ostrel

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "preview/preview_canvas.h"
+#include "preview/win32/wic_png.h"
 
 namespace ostrel {
 
@@ -62,5 +63,7 @@ Image PreviewCanvas::Snapshot() const {
   for (uint32_t& pixel : image.pixels) pixel &= kColourBits;
   return image;
 }
+
+std::string PreviewCanvas::Png() const { return Ok() ? WicPng(Snapshot()) : std::string(); }
 
 }  // namespace ostrel
