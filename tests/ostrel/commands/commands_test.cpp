@@ -83,12 +83,21 @@ TEST_F(Commands, LoadRefusesTruncatedOrOverlongBlocks) {
   EXPECT_NE(overlong.err.find("1 bytes follow the block"), std::string::npos) << overlong.err;
 }
 
-// Only a checkout script that cannot be written fails the command.
+// Only a checkout script that cannot be written fails the command; a
+// picture that cannot be read is warned about.
 TEST_F(Commands, PublishWritesTheFilesAndReportsAFailedCheckoutScript) {
   const fs::path site = folder_ / "site";
   CommandResult publish = Ostrel({"publish", cart_, Utf8(site)});
   ASSERT_EQ(publish.status, 0) << publish.err;
+  EXPECT_EQ(publish.err, "");
   EXPECT_EQ(ReadFileBytes(site / "images/rye.png"), "rye picture");
+  const std::string lost = Utf8(folder_.Write("lost.json", R"({"products": [
+      {"productId": "L1", "image": "img/lost.png"}, {"image": "img/rye.png"}, {}]})"));
+  publish = Ostrel({"publish", lost, Utf8(site)});
+  EXPECT_EQ(publish.status, 0);
+  EXPECT_EQ(publish.err, "ostrel: warning: " + lost + ": product 1 \"L1\" picture \"" +
+                             mervane::ToUtf8(PathForModule(folder_ / "img/lost.png")) +
+                             "\" cannot be read, so publishing copies none\n");
   const std::string cart = Utf8(folder_.Write("nophp.json", R"({"phpFileName": ""})"));
   publish = Ostrel({"publish", cart, Utf8(site)});
   EXPECT_EQ(publish.status, 3);

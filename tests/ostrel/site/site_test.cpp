@@ -14,7 +14,7 @@ class Site : public ::testing::Test {
  protected:
   void SetUp() override {
     folder_.Write("a.json", R"({"products": [{"name": "Bun", "productId": "B1",
-                                 "image": "bun.png"}]})");
+                                 "image": "bun.png"}, {"image": "gone.png"}]})");
     folder_.Write("b.json", R"({"paymentProcessor": 5, "checkoutUrl": "https://x.example/",
                                  "cssFileName": "b.css"})");
     folder_.Write("bun.png", "bun");
@@ -48,6 +48,7 @@ class Site : public ::testing::Test {
 TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
   CommandResult build = Build();
   ASSERT_EQ(build.status, 0) << build.err;
+  EXPECT_NE(build.err.find("a.json: product 2 \"\" picture \""), std::string::npos) << build.err;
   const std::string page = ReadFileBytes(out_ / "index.html");
   const size_t cart = page.find("src=\"scripts/jquery.mervane-2.0.js\"");
   ASSERT_NE(cart, std::string::npos) << page;
@@ -80,7 +81,7 @@ TEST_F(Site, AWidgetReadingTooManyOrTooFewBytesBreaksWhatFollows) {
   ASSERT_EQ(again.status, 0) << again.err;
   CommandResult load = Ostrel({"site-load", Project()});
   ASSERT_EQ(load.status, 0) << load.err;
-  EXPECT_NE(load.out.find("index.html \"Home\"\n  Cart1: 1 products, block of "),
+  EXPECT_NE(load.out.find("index.html \"Home\"\n  Cart1: 2 products, block of "),
             std::string::npos) << load.out;
   EXPECT_NE(load.out.find("from a.json\n  Cart2: 0 products"), std::string::npos);
   EXPECT_NE(load.out.find("verified: 2 widgets"), std::string::npos);

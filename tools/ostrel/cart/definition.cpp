@@ -1,13 +1,11 @@
 #include "cart/definition.h"
 
-#include <ostream>
 #include <set>
 
 #include "base/files.h"
 #include "base/tool_error.h"
 #include "cart/definition_fields.h"
 #include "cart/json_fields.h"
-#include "output/authoring_checks.h"
 
 namespace ostrel {
 
@@ -188,12 +186,6 @@ void ReplaceDefinitionProducts(const fs::path& file, const ProductList& products
   Json json = ParseJsonText(ReadFileBytes(file), PathToUtf8(file));
   json["products"] = JsonWriter::ProductsToJson(products, FolderOf(file));
   WriteFileBytes(file, Dump(json));
-}
-
-void WarnAboutTexts(std::ostream& err, const std::string& source,
-                    const CartSettings& settings) {
-  for (const std::string& warning : mervane::AuthoringWarnings(settings))
-    err << "ostrel: warning: " << source << ": " << warning << "\n";
 }
 
 }  // namespace ostrel

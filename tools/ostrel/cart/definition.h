@@ -9,7 +9,6 @@
 #define OSTREL_TOOL_DEFINITION_H_
 
 #include <filesystem>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -38,12 +37,6 @@ std::string FormatDefinition(const mervane::CartSettings& settings,
 // keeping its other keys as they are.
 void ReplaceDefinitionProducts(const std::filesystem::path& file,
                                const mervane::ProductList& products);
-
-// Warns on `err`, one line each, about the characters in the definition's
-// texts that the page code or a published file carries unchanged and that
-// break it there. The definition itself is used as it is.
-void WarnAboutTexts(std::ostream& err, const std::string& source,
-                    const mervane::CartSettings& settings);
 
 }  // namespace ostrel
 

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "base/files.h"
+#include "cart/cart_warnings.h"
 #include "cart/definition.h"
 #include "cart/product_import.h"
 #include "commands/invocation.h"

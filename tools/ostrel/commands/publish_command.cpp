@@ -2,6 +2,7 @@
 
 #include "base/files.h"
 #include "base/tool_error.h"
+#include "cart/cart_warnings.h"
 #include "cart/definition.h"
 #include "commands/invocation.h"
 #include "widget/widget_host.h"
@@ -12,6 +13,7 @@ namespace ostrel {
 int RunPublish(Invocation& in) {
   mervane::CartSettings settings = ReadDefinition(in.PathOperand(0));
   WarnAboutTexts(in.err, in.Operand(0), settings);
+  WarnAboutPictures(in.err, in.Operand(0), settings);
   Widget widget = OpenWidget(in.Module(), settings);
   if (in.showProgress) {
     in.err << "publishing " << settings.products.Size() << " products..." << std::flush;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/tool_error.h"
+#include "cart/cart_warnings.h"
 #include "cart/definition.h"
 #include "commands/invocation.h"
 #include "framework/text.h"

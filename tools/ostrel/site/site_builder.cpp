@@ -5,6 +5,7 @@
 #include "base/files.h"
 #include "base/progress.h"
 #include "base/tool_error.h"
+#include "cart/cart_warnings.h"
 #include "cart/definition.h"
 #include "framework/text.h"
 #include "model/publish_folders.h"
@@ -31,6 +32,7 @@ ProjectWidget OpenSiteWidget(Invocation& in, const SiteFile& site, const SiteWid
   w.definition = GenericPathToUtf8(placed.definition.lexically_relative(site.folder));
   mervane::CartSettings settings = ReadDefinition(placed.definition);
   WarnAboutTexts(in.err, w.definition, settings);
+  WarnAboutPictures(in.err, w.definition, settings);
   settings.id = id;
   settings.publishFolders = site.publishFolders;
   if (placed.bounds) settings.bounds = *placed.bounds;
