@@ -50,37 +50,27 @@ TEST_F(Commands, RenderGivesTheWidgetsTextsWithItsElementId) {
             std::string::npos);
 }
 
-TEST_F(Commands, SaveAndLoadRoundTripThroughTheModule) {
-  const std::string block = Utf8(folder_ / "cart.block");
-  CommandResult save = Ostrel({"save", cart_, block});
-  ASSERT_EQ(save.status, 0) << save.err;
-  const mervane::CartSettings definition = ReadDefinition(cart_);
-  const Bytes stored = StoreBlock(definition);
-  EXPECT_EQ(ReadFileBytes(block), std::string(stored.begin(), stored.end()))
-      << "the module stores the block that the model writes";
-
-  CommandResult load = Ostrel({"load", block});
-  ASSERT_EQ(load.status, 0) << load.err;
-  mervane::CartSettings loaded = ParseDefinition(load.out, "/", "load");
-  EXPECT_EQ(StoreBlock(loaded), StoreBlock(definition));
-}
-
-TEST_F(Commands, LoadRefusesTruncatedOrOverlongBlocks) {
+// A block one byte short or long is refused.
+TEST_F(Commands, SaveAndLoadRoundTripThroughTheModuleAndLoadTakesWholeBlocksOnly) {
+  const std::string file = Utf8(folder_ / "cart.block");
+  CommandResult run = Ostrel({"save", cart_, file});
+  ASSERT_EQ(run.status, 0) << run.err;
   const Bytes stored = StoreBlock(ReadDefinition(cart_));
-  std::string block(stored.begin(), stored.end());
-  const fs::path file = folder_ / "bad.block";
+  const std::string block = ReadFileBytes(file);
+  EXPECT_EQ(block, std::string(stored.begin(), stored.end()))
+      << "the module stores the block that the model writes";
+  run = Ostrel({"load", file});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(StoreBlock(ParseDefinition(run.out, "/", "load")), stored);
 
-  WriteFileBytes(file, block.substr(0, block.size() - 1));
-  CommandResult truncated = Ostrel({"load", Utf8(file)});
-  EXPECT_EQ(truncated.status, 2);
-  EXPECT_NE(truncated.err.find("truncated"), std::string::npos) << truncated.err;
-  EXPECT_TRUE(truncated.out.empty());
-
-  block.push_back('\0');
-  WriteFileBytes(file, block);
-  CommandResult overlong = Ostrel({"load", Utf8(file)});
-  EXPECT_EQ(overlong.status, 2);
-  EXPECT_NE(overlong.err.find("1 bytes follow the block"), std::string::npos) << overlong.err;
+  for (const auto& [bytes, message] : {std::pair{block.substr(0, block.size() - 1), "truncated"},
+                                       std::pair{block + '\0', "1 bytes follow the block"}}) {
+    WriteFileBytes(file, bytes);
+    run = Ostrel({"load", file});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+    EXPECT_EQ(run.out, "");
+  }
 }
 
 // Only a checkout script that cannot be written fails the command; a
@@ -139,7 +129,6 @@ TEST_F(Commands, PreviewPaintsAPngOfTheGivenOrTheDefinitionsSize) {
   CommandResult sized = Ostrel({"preview", cart_, Utf8(png), "--size", "120x40"});
   ASSERT_EQ(sized.status, 0) << sized.err;
   std::string bytes = ReadFileBytes(png);
-  ASSERT_GT(bytes.size(), 24u);
   EXPECT_EQ(bytes.substr(0, 8), "\x89PNG\r\n\x1a\n");
   EXPECT_EQ(bytes.substr(16, 8), std::string("\0\0\0\x78\0\0\0\x28", 8)) << "120 x 40";
 
@@ -153,10 +142,9 @@ TEST_F(Commands, PreviewPaintsAPngOfTheGivenOrTheDefinitionsSize) {
 
 // The texts that info shows are the host-like test's, read from the exports.
 TEST(ModuleLoading, AMissingModuleIsAClearFailure) {
-  std::ostringstream out;
-  std::ostringstream err;
-  EXPECT_EQ(RunCommandLine({"--module", "no-such.uoex", "info"}, out, err), 1);
-  EXPECT_NE(err.str().find("cannot load the module no-such.uoex"), std::string::npos);
+  CommandResult run = Ostrel({"--module", "no-such.uoex", "info"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("cannot load the module no-such.uoex"), std::string::npos);
 }
 
 // The Windows build opens the sheet; its journeys are the dialog tests'.
