@@ -35,6 +35,21 @@ void SerializeFlag(Archive& ar, bool& flag) {
   flag = value != 0;
 }
 
+// Integer text as typed: an optional minus and decimal digits.
+bool ParseInteger(const OString& text, int32_t& value) {
+  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (i == text.size()) return false;
+  int64_t number = 0;
+  for (; i < text.size(); ++i) {
+    if (text[i] < '0' || text[i] > '9' || number > INT32_MAX) return false;
+    number = number * 10 + (text[i] - '0');
+  }
+  number = text[0] == '-' ? -number : number;
+  if (number < INT32_MIN || number > INT32_MAX) return false;
+  value = static_cast<int32_t>(number);
+  return true;
+}
+
 }  // namespace
 
 void RegisterCellClass(std::string_view className, std::function<CellPtr()> factory) {
@@ -57,18 +72,15 @@ CellPtr CExtGridCell::Clone(const CExtGridCellAllocator* allocator) const {
   return copy;
 }
 
-bool CExtGridCell::SameContent(const CExtGridCell& other) const {
-  if (ClassName() != other.ClassName()) return false;
-  COstrelMemoryArchive mine, theirs;
-  Archive a(mine), b(theirs);
-  const_cast<CExtGridCell&>(*this).Serialize(a);  // storing leaves both unchanged
-  const_cast<CExtGridCell&>(other).Serialize(b);
-  return mine.Bytes() == theirs.Bytes();
-}
-
 void CExtGridCellString::Assign(const CExtGridCell& source) { text = source.Text(); }
 
 void CExtGridCellString::Serialize(Archive& ar) { ar.Serialize(text); }
+
+bool CExtGridCellString::TakeText(const OString& typed) {
+  if (typed == text) return false;
+  text = typed;
+  return true;
+}
 
 OString CExtGridCellCheckBox::Text() const { return checked ? OSTR("1") : OSTR("0"); }
 
@@ -77,6 +89,17 @@ void CExtGridCellCheckBox::Assign(const CExtGridCell& source) {
 }
 
 void CExtGridCellCheckBox::Serialize(Archive& ar) { SerializeFlag(ar, checked); }
+
+void CExtGridCellCheckBox::Edit(CExtGridCellEditors& editors) {
+  checked = !checked;
+  editors.ValueChanged();
+}
+
+bool CExtGridCellCheckBox::PressKey(CExtGridKey key, CExtGridCellEditors& editors) {
+  if (key != CExtGridKey::kSpace) return false;
+  Edit(editors);
+  return true;
+}
 
 OString CExtGridCellComboBox::Text() const {
   return HasSelection() ? items[static_cast<size_t>(selected)] : text;
@@ -113,6 +136,16 @@ void CExtGridCellComboBox::Serialize(Archive& ar) {
   SerializeFlag(ar, listOnly);
 }
 
+void CExtGridCellComboBox::Draw(CExtGridCellCanvas& canvas) const {
+  canvas.Write(Text());
+  canvas.DropButton();
+}
+
+bool CExtGridCellComboBox::PressButton(bool, CExtGridCellEditors& editors) {
+  DropDown(editors);
+  return true;
+}
+
 OString CExtGridCellUpDown::Text() const {
   return value.type == CExtVariant::kInt32 ? IntToText(value.value) : OString();
 }
@@ -126,6 +159,27 @@ bool CExtGridCellUpDown::StepUp() {
 bool CExtGridCellUpDown::StepDown() {
   if (!CanGoDown() || value.value == INT32_MIN) return false;
   value = {CExtVariant::kInt32, value.value - 1};
+  return true;
+}
+
+void CExtGridCellUpDown::Draw(CExtGridCellCanvas& canvas) const {
+  canvas.Write(Text());
+  canvas.SpinButtons(CanGoUp(), CanGoDown());
+}
+
+bool CExtGridCellUpDown::PressButton(bool upperHalf, CExtGridCellEditors& editors) {
+  if (upperHalf ? StepUp() : StepDown()) editors.ValueChanged();
+  return true;
+}
+
+bool CExtGridCellUpDown::PressKey(CExtGridKey key, CExtGridCellEditors& editors) {
+  return key != CExtGridKey::kSpace && PressButton(key == CExtGridKey::kPlus, editors);
+}
+
+bool CExtGridCellUpDown::TakeText(const OString& typed) {
+  int32_t number = 0;
+  if (!ParseInteger(typed, number) || Text() == typed) return false;
+  value = {CExtVariant::kInt32, number};
   return true;
 }
 
@@ -165,6 +219,17 @@ void CExtGridCellColor::Serialize(Archive& ar) {
   ar.Serialize(color);
   SerializeFlag(ar, showValueText);
   ar.Serialize(customButtonCaption);
+}
+
+void CExtGridCellColor::Draw(CExtGridCellCanvas& canvas) const {
+  canvas.Swatch(color);
+  if (showValueText) canvas.Write(Text());
+  canvas.DropButton();
+}
+
+bool CExtGridCellColor::PressButton(bool, CExtGridCellEditors& editors) {
+  DropDown(editors);
+  return true;
 }
 
 }  // namespace mervane

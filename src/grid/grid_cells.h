@@ -1,6 +1,6 @@
 // The cells of the property grid: what one value of the grid holds, how it
-// shows as text, and how it is copied, cloned and archived. Cells know
-// nothing of windows; the grid window draws them and runs their editors.
+// shows, how it is edited, and how it is copied, cloned and archived. Each
+// kind answers for itself; the grid window only asks (cell_host.h).
 //
 // Every cell class is registered by name, so that a grid's allocator (or an
 // archive) can create one from its name alone.
@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "framework/archive.h"
+#include "grid/cell_host.h"
 #include "ostrel/types.h"
 
 namespace mervane {
@@ -37,7 +38,7 @@ class CExtGridCell {
   virtual ~CExtGridCell() = default;
 
   virtual std::string_view ClassName() const = 0;
-  // The text the grid shows for the cell.
+  // The value as text.
   virtual OString Text() const = 0;
   // Takes over what another cell holds, as far as the two classes share it.
   virtual void Assign(const CExtGridCell& source) = 0;
@@ -46,8 +47,31 @@ class CExtGridCell {
   // A new cell of this class holding the same content: created by the
   // allocator when one is given, by the class registry otherwise.
   virtual CellPtr Clone(const CExtGridCellAllocator* allocator) const;
-  // True when both cells are of one class and archive to the same bytes.
-  bool SameContent(const CExtGridCell& other) const;
+
+  // A cell's value is its text, a number and whether it was picked. The
+  // number is a spin's integer, a colour, a check box's 1 or 0; 0 for text.
+  virtual int64_t Number() const { return 0; }
+  // False for a list with no entry selected, which shows its own text.
+  virtual bool HasValue() const { return true; }
+  // True when the values are equal, whatever else the cells hold.
+  bool SameValue(const CExtGridCell& other) const {
+    return Number() == other.Number() && HasValue() == other.HasValue() &&
+           Text() == other.Text();
+  }
+
+  // Draws the value; by default its text.
+  virtual void Draw(CExtGridCellCanvas& canvas) const { canvas.Write(Text()); }
+  // F4 or Alt+Down: the cell's drop-down, when it has one.
+  virtual void DropDown(CExtGridCellEditors&) {}
+  // Enter, F2 or a click on the value; by default what F4 does.
+  virtual void Edit(CExtGridCellEditors& editors) { DropDown(editors); }
+  // A click on the button at the right end of the value, in its upper half
+  // or its lower; false when the cell shows no button.
+  virtual bool PressButton(bool /*upperHalf*/, CExtGridCellEditors&) { return false; }
+  // False when the cell has no use for the key, which the grid then takes.
+  virtual bool PressKey(CExtGridKey, CExtGridCellEditors&) { return false; }
+  // What was typed into the cell's edit box; true when the value changed.
+  virtual bool TakeText(const OString&) { return false; }
 };
 
 class CExtGridCellString : public CExtGridCell {
@@ -57,6 +81,8 @@ class CExtGridCellString : public CExtGridCell {
   OString Text() const override { return text; }
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
+  void Edit(CExtGridCellEditors& editors) override { editors.EditText(text); }
+  bool TakeText(const OString& typed) override;
 
   OString text;
 };
@@ -68,6 +94,11 @@ class CExtGridCellCheckBox : public CExtGridCell {
   OString Text() const override;
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
+  int64_t Number() const override { return checked ? 1 : 0; }
+  void Draw(CExtGridCellCanvas& canvas) const override { canvas.CheckBox(checked); }
+  // An edit, or the space bar, flips the mark.
+  void Edit(CExtGridCellEditors& editors) override;
+  bool PressKey(CExtGridKey key, CExtGridCellEditors& editors) override;
 
   bool checked = false;
 };
@@ -81,6 +112,11 @@ class CExtGridCellComboBox : public CExtGridCell {
   OString Text() const override;
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
+  bool HasValue() const override { return HasSelection(); }
+  void Draw(CExtGridCellCanvas& canvas) const override;
+  // An edit, F4 and the button all drop the list.
+  void DropDown(CExtGridCellEditors& editors) override { editors.DropList(*this); }
+  bool PressButton(bool upperHalf, CExtGridCellEditors& editors) override;
 
   // Styles of the drop-down list box the grid window opens (LBS_* values).
   virtual uint32_t ListBoxStyle() const { return 0; }
@@ -109,6 +145,14 @@ class CExtGridCellUpDown : public CExtGridCell {
   OString Text() const override;
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
+  int64_t Number() const override { return value.value; }
+  void Draw(CExtGridCellCanvas& canvas) const override;
+  void Edit(CExtGridCellEditors& editors) override { editors.EditNumber(Text()); }
+  // The upper button and + step up, the lower button and - step down.
+  bool PressButton(bool upperHalf, CExtGridCellEditors& editors) override;
+  bool PressKey(CExtGridKey key, CExtGridCellEditors& editors) override;
+  // A decimal integer, optionally negative; any other text changes nothing.
+  bool TakeText(const OString& typed) override;
 
   virtual bool CanGoUp() const { return true; }
   virtual bool CanGoDown() const { return true; }
@@ -128,6 +172,11 @@ class CExtGridCellColor : public CExtGridCell {
   OString Text() const override;
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
+  int64_t Number() const override { return color; }
+  void Draw(CExtGridCellCanvas& canvas) const override;
+  // An edit, F4 and the button all drop the palette.
+  void DropDown(CExtGridCellEditors& editors) override { editors.DropPalette(*this); }
+  bool PressButton(bool upperHalf, CExtGridCellEditors& editors) override;
 
   OColor color = 0;
   // Shows the colour's hexadecimal value beside its swatch.

@@ -19,7 +19,7 @@ void CExtPropertyValue::TakeActiveAsDefault(const CExtGridCellAllocator* allocat
 }
 
 bool CExtPropertyValue::IsModified() const {
-  return active_ != nullptr && default_ != nullptr && !active_->SameContent(*default_);
+  return active_ != nullptr && default_ != nullptr && !active_->SameValue(*default_);
 }
 
 void CExtPropertyValue::Reset() {

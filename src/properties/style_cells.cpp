@@ -41,12 +41,8 @@ CExtPropertyValue* Finish(CExtPropertyCategory& category,
 StyleValue ValueOfCell(const CExtGridCell& cell) {
   StyleValue value;
   value.text = cell.Text();
-  if (auto* spin = dynamic_cast<const CExtGridCellUpDown*>(&cell)) value.number = spin->value.value;
-  if (auto* color = dynamic_cast<const CExtGridCellColor*>(&cell)) value.number = color->color;
-  if (auto* box = dynamic_cast<const CExtGridCellCheckBox*>(&cell)) value.number = box->checked;
-  if (auto* combo = dynamic_cast<const CExtGridCellComboBox*>(&cell)) {
-    value.selected = combo->HasSelection();
-  }
+  value.number = cell.Number();
+  value.selected = cell.HasValue();
   return value;
 }
 
@@ -149,11 +145,12 @@ std::unique_ptr<CExtPropertyStore> BuildStyleStore(const StylePageCopies& copies
 }
 
 bool WriteStyleItem(StylePageCopies& copies, const CExtPropertyItem& item) {
-  auto* value = dynamic_cast<const CExtPropertyValue*>(&item);
+  if (item.IsCategory()) return false;
+  const CExtGridCell* cell = static_cast<const CExtPropertyValue&>(item).ValueActive();
   const CExtPropertyItem* category = item.Parent();
   while (category != nullptr && !category->IsCategory()) category = category->Parent();
-  if (value == nullptr || value->ValueActive() == nullptr || category == nullptr) return false;
-  return WriteStyleValue(copies, category->Name(), item.Name(), ValueOfCell(*value->ValueActive()));
+  if (cell == nullptr || category == nullptr) return false;
+  return WriteStyleValue(copies, category->Name(), item.Name(), ValueOfCell(*cell));
 }
 
 }  // namespace mervane

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "grid/win32/cell_painter.h"
 #include "grid/win32/grid_popups.h"
+#include "grid/win32/message_guard.h"
 
 namespace mervane {
 
@@ -12,7 +14,7 @@ namespace {
 
 constexpr int kFoldColumn = 14;
 constexpr int kDescriptionLines = 3;
-constexpr size_t kDrawnTextLimit = 512;  // longer texts are cut for drawing only
+constexpr size_t kDescriptionLimit = 512;  // longer descriptions are cut for drawing only
 constexpr int kWheelRows = 3;
 constexpr UINT kResetCommand = 1;
 constexpr int kEditorId = 100;
@@ -21,34 +23,31 @@ constexpr int kSelectorId = 101;
 // lParam the rows to move on by afterwards.
 constexpr UINT kEditorDone = WM_APP + 0x52;
 
-OString Shown(const OString& text) {
-  return text.size() <= kDrawnTextLimit ? text : text.substr(0, kDrawnTextLimit);
-}
-
-void DrawTextIn(HDC dc, const OString& text, RECT area, UINT flags = 0) {
-  OString shown = Shown(text);
-  DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
-            DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | flags);
-}
-
-// Integer text as typed: an optional minus and decimal digits.
-bool ParseInteger(const OString& text, int32_t& value) {
-  size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
-  if (i == text.size()) return false;
-  int64_t number = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9' || number > INT32_MAX) return false;
-    number = number * 10 + (text[i] - '0');
-  }
-  number = text[0] == '-' ? -number : number;
-  if (number < INT32_MIN || number > INT32_MAX) return false;
-  value = static_cast<int32_t>(number);
-  return true;
-}
-
 RECT Deflated(RECT area, int dx, int dy) {
   InflateRect(&area, -dx, -dy);
   return area;
+}
+
+POINT PointOf(LPARAM lParam) {
+  return {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+// The font with a bold weight; the caller deletes it.
+HFONT BoldCopyOf(HFONT font) {
+  LOGFONTW face = {};
+  GetObjectW(font != nullptr ? font : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
+  face.lfWeight = FW_BOLD;
+  return CreateFontIndirectW(&face);
+}
+
+int TextHeight(HWND window, HFONT font) {
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics;
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return metrics.tmHeight;
 }
 
 }  // namespace
@@ -119,6 +118,11 @@ CExtPropertyValue* CExtPropertyGridCtrl::SelectedValue() const {
   CExtPropertyItem* item = SelectedItem();
   return item != nullptr && !item->IsCategory() ? static_cast<CExtPropertyValue*>(item)
                                                 : nullptr;
+}
+
+CExtGridCell* CExtPropertyGridCtrl::SelectedCell() const {
+  CExtPropertyValue* value = SelectedValue();
+  return value != nullptr ? value->ValueActive() : nullptr;
 }
 
 void CExtPropertyGridCtrl::SelectItem(const CExtPropertyItem* item) {
@@ -236,15 +240,7 @@ bool CExtPropertyGridCtrl::HitTest(POINT point, size_t& row, Zone& zone) const {
   if (point.x < list.left + kFoldColumn * (hit.depth + 1) && !hit.item->Children().empty()) {
     zone = Zone::kFold;
   } else if (point.x >= value.left && !hit.item->IsCategory()) {
-    const CExtGridCell* cell = static_cast<CExtPropertyValue*>(hit.item)->ValueActive();
-    bool inButton = point.x >= value.right - rowHeight_;
-    zone = Zone::kValue;
-    if (inButton && dynamic_cast<const CExtGridCellUpDown*>(cell) != nullptr) {
-      zone = point.y < (value.top + value.bottom) / 2 ? Zone::kUpButton : Zone::kDownButton;
-    } else if (inButton && (dynamic_cast<const CExtGridCellComboBox*>(cell) != nullptr ||
-                            dynamic_cast<const CExtGridCellColor*>(cell) != nullptr)) {
-      zone = Zone::kButton;
-    }
+    zone = point.x >= value.right - rowHeight_ ? Zone::kButton : Zone::kValue;
   }
   return true;
 }
@@ -299,54 +295,20 @@ void CExtPropertyGridCtrl::PaintRow(HDC dc, size_t row) {
   auto* value = line.item->IsCategory() ? nullptr : static_cast<CExtPropertyValue*>(line.item);
   bool bold = value == nullptr || value->IsModified();
   SelectObject(dc, bold ? boldFont_ : font_);
-  DrawTextIn(dc, line.item->Name(), Deflated(name, 3, 0));
+  DrawOneLine(dc, line.item->Name(), Deflated(name, 3, 0));
   SelectObject(dc, font_);
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   if (value != nullptr) {
     RECT cellArea = ValueRect(row);
-    PaintValue(dc, *value, cellArea, selected && editor_ == nullptr);
+    if (value->ValueActive() != nullptr) {
+      CExtGridCellPainter painter(dc, cellArea, selected && editor_ == nullptr);
+      value->ValueActive()->Draw(painter);
+    }
     RECT divider = {cellArea.left - 1, area.top, cellArea.left, area.bottom};
     FillRect(dc, &divider, GetSysColorBrush(COLOR_BTNFACE));
   }
   RECT rule = {fold.right, area.bottom - 1, area.right, area.bottom};
   FillRect(dc, &rule, GetSysColorBrush(COLOR_BTNFACE));
-}
-
-void CExtPropertyGridCtrl::PaintValue(HDC dc, const CExtPropertyValue& value, RECT area,
-                                      bool selected) {
-  const CExtGridCell* cell = value.ValueActive();
-  if (cell == nullptr) return;
-  RECT text = Deflated(area, 3, 0);
-  RECT button = {area.right - rowHeight_, area.top, area.right, area.bottom - 1};
-  if (auto* box = dynamic_cast<const CExtGridCellCheckBox*>(cell)) {
-    int middle = (area.top + area.bottom) / 2;
-    RECT mark = {text.left, middle - 6, text.left + 13, middle + 7};
-    DrawFrameControl(dc, &mark, DFC_BUTTON,
-                     DFCS_BUTTONCHECK | DFCS_FLAT | (box->checked ? DFCS_CHECKED : 0));
-    return;
-  }
-  if (auto* color = dynamic_cast<const CExtGridCellColor*>(cell)) {
-    RECT swatch = {text.left, area.top + 3, text.left + 22, area.bottom - 4};
-    HBRUSH fill = CreateSolidBrush(color->color & 0x00FFFFFF);
-    FillRect(dc, &swatch, fill);
-    DeleteObject(fill);
-    FrameRect(dc, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    text.left = swatch.right + 4;
-    if (color->showValueText) DrawTextIn(dc, color->Text(), text);
-    if (selected) DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
-    return;
-  }
-  DrawTextIn(dc, cell->Text(), text);
-  if (!selected) return;
-  if (dynamic_cast<const CExtGridCellComboBox*>(cell) != nullptr) {
-    DrawFrameControl(dc, &button, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
-  } else if (auto* spin = dynamic_cast<const CExtGridCellUpDown*>(cell)) {
-    RECT up = button, down = button;
-    up.bottom = down.top = (button.top + button.bottom) / 2;
-    DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP | (spin->CanGoUp() ? 0 : DFCS_INACTIVE));
-    DrawFrameControl(dc, &down, DFC_SCROLL,
-                     DFCS_SCROLLDOWN | (spin->CanGoDown() ? 0 : DFCS_INACTIVE));
-  }
 }
 
 void CExtPropertyGridCtrl::PaintDescription(HDC dc) {
@@ -358,10 +320,10 @@ void CExtPropertyGridCtrl::PaintDescription(HDC dc) {
   SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
   SelectObject(dc, boldFont_);
   RECT title = {text.left, text.top, text.right, text.top + rowHeight_ - 4};
-  DrawTextIn(dc, item->Name(), title);
+  DrawOneLine(dc, item->Name(), title);
   SelectObject(dc, font_);
   text.top = title.bottom;
-  OString description = Shown(item->Description());
+  OString description = item->Description().substr(0, kDescriptionLimit);
   DrawTextW(dc, description.c_str(), static_cast<int>(description.size()), &text,
             DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_END_ELLIPSIS);
 }
@@ -394,14 +356,15 @@ void CExtPropertyGridCtrl::Fold(size_t row, bool open) {
   RebuildRows();
 }
 
-bool CExtPropertyGridCtrl::OnKeyDown(UINT key, bool alt) {
+bool CExtPropertyGridCtrl::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
+  MSG pending = {window_, message, key, lParam, 0, {}};
+  return PreTranslateKey(pending) || HandleKey(static_cast<UINT>(key), message == WM_SYSKEYDOWN);
+}
+
+bool CExtPropertyGridCtrl::HandleKey(UINT key, bool alt) {
   if (rows_.empty()) return false;
   const CExtPropertyItem* item = rows_[selected_].item;
   bool isFolded = folded_.count(item) != 0;
-  // On a number, + and - step it; elsewhere they fold and unfold.
-  const CExtPropertyValue* value = SelectedValue();
-  bool isSpin = value != nullptr &&
-                dynamic_cast<const CExtGridCellUpDown*>(value->ValueActive()) != nullptr;
   switch (key) {
     case VK_UP: MoveSelection(-1); return true;
     case VK_DOWN: alt ? OpenDropDown() : MoveSelection(1); return true;
@@ -416,23 +379,30 @@ bool CExtPropertyGridCtrl::OnKeyDown(UINT key, bool alt) {
       }
       [[fallthrough]];
     case VK_SUBTRACT: case VK_OEM_MINUS:
-      isSpin ? StepSelected(false) : Fold(selected_, false);
+      if (!CellTakes(CExtGridKey::kMinus)) Fold(selected_, false);
       return true;
     case VK_ADD: case VK_OEM_PLUS:
-      isSpin ? StepSelected(true) : Fold(selected_, true);
+      if (!CellTakes(CExtGridKey::kPlus)) Fold(selected_, true);
       return true;
     case VK_RIGHT: Fold(selected_, true); return true;
     case VK_RETURN: case VK_F2:
       item->IsCategory() ? Fold(selected_, isFolded) : StartEditing();
       return true;
     case VK_F4: OpenDropDown(); return true;
-    case VK_SPACE: ToggleSelected(); return true;
+    case VK_SPACE: CellTakes(CExtGridKey::kSpace); return true;
     case VK_DELETE: ResetSelected(); return true;
     default: return false;
   }
 }
 
+// A number takes + and - to step; elsewhere they fold and unfold.
+bool CExtPropertyGridCtrl::CellTakes(CExtGridKey key) {
+  CExtGridCell* cell = SelectedCell();
+  return cell != nullptr && cell->PressKey(key, *this);
+}
+
 void CExtPropertyGridCtrl::OnLeftButtonDown(POINT point, bool doubleClick) {
+  SetFocus(window_);
   size_t row = 0;
   Zone zone = Zone::kNone;
   if (!HitTest(point, row, zone)) return;
@@ -442,10 +412,17 @@ void CExtPropertyGridCtrl::OnLeftButtonDown(POINT point, bool doubleClick) {
     case Zone::kFold: Fold(row, folded); break;
     case Zone::kName: if (doubleClick) Fold(row, folded); break;
     case Zone::kValue: StartEditing(); break;
-    case Zone::kButton: OpenDropDown(); break;
-    case Zone::kUpButton: StepSelected(true); break;
-    case Zone::kDownButton: StepSelected(false); break;
+    case Zone::kButton: PressButton(point); break;
     case Zone::kNone: break;
+  }
+}
+
+// A value without a button of its own is edited as by a click on its text.
+void CExtPropertyGridCtrl::PressButton(POINT point) {
+  RECT area = ValueRect(selected_);
+  CExtGridCell* cell = SelectedCell();
+  if (cell != nullptr && !cell->PressButton(point.y < (area.top + area.bottom) / 2, *this)) {
+    StartEditing();
   }
 }
 
@@ -474,26 +451,31 @@ void CExtPropertyGridCtrl::OnContextMenu(POINT screenPoint) {
 // ---- editing --------------------------------------------------------------
 
 void CExtPropertyGridCtrl::StartEditing() {
-  CExtPropertyValue* value = SelectedValue();
-  if (value == nullptr || value->ValueActive() == nullptr || editor_ != nullptr) return;
-  CExtGridCell* cell = value->ValueActive();
-  if (dynamic_cast<CExtGridCellCheckBox*>(cell) != nullptr) return ToggleSelected();
-  if (dynamic_cast<CExtGridCellComboBox*>(cell) != nullptr ||
-      dynamic_cast<CExtGridCellColor*>(cell) != nullptr) {
-    return OpenDropDown();
-  }
-  bool isNumber = dynamic_cast<CExtGridCellUpDown*>(cell) != nullptr;
+  CExtGridCell* cell = SelectedCell();
+  if (cell != nullptr && editor_ == nullptr && popup_ == nullptr) cell->Edit(*this);
+}
+
+void CExtPropertyGridCtrl::OpenDropDown() {
+  CExtGridCell* cell = SelectedCell();
+  if (cell != nullptr && popup_ == nullptr) cell->DropDown(*this);
+}
+
+void CExtPropertyGridCtrl::EditText(const OString& text) { OpenEditor(text, false); }
+
+void CExtPropertyGridCtrl::EditNumber(const OString& text) { OpenEditor(text, true); }
+
+void CExtPropertyGridCtrl::OpenEditor(const OString& text, bool number) {
   RECT area = Deflated(ValueRect(selected_), 1, 1);
-  if (isNumber) area.right -= rowHeight_;
+  if (number) area.right -= rowHeight_;
   // Multi-line so that texts with line breaks come back exactly as they went in.
-  DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (isNumber ? 0 : ES_MULTILINE);
+  DWORD style = WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL | (number ? 0 : ES_MULTILINE);
   editor_ = CreateWindowExW(0, L"EDIT", L"", style, area.left + 2, area.top + 1,
                             area.right - area.left - 2, area.bottom - area.top - 1, window_,
                             reinterpret_cast<HMENU>(kEditorId), nullptr, nullptr);
   if (editor_ == nullptr) return;
   SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(editor_, EM_SETLIMITTEXT, 0, 0);
-  SetWindowTextW(editor_, cell->Text().c_str());
+  SetWindowTextW(editor_, text.c_str());
   SendMessageW(editor_, EM_SETSEL, 0, -1);
   SetWindowSubclass(editor_, &EditProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
   SetFocus(editor_);
@@ -503,8 +485,15 @@ void CExtPropertyGridCtrl::StartEditing() {
 LRESULT CALLBACK CExtPropertyGridCtrl::EditProcedure(HWND editor, UINT message, WPARAM wParam,
                                                      LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<CExtPropertyGridCtrl*>(data);
-  auto done = [self](bool keep, int move) {
-    PostMessageW(self->window_, kEditorDone, keep ? 1 : 0, move);
+  return GuardMessage(self->window_, [&] {
+    return self->HandleEditorMessage(editor, message, wParam, lParam);
+  });
+}
+
+LRESULT CExtPropertyGridCtrl::HandleEditorMessage(HWND editor, UINT message, WPARAM wParam,
+                                                  LPARAM lParam) {
+  auto done = [this](bool keep, int move) {
+    PostMessageW(window_, kEditorDone, keep ? 1 : 0, move);
     return 0;
   };
   switch (message) {
@@ -538,17 +527,8 @@ void CExtPropertyGridCtrl::CommitEdit(int move) {
       GetWindowTextW(editor, text.data(), static_cast<int>(text.size() + 1))));
   if (hadFocus) SetFocus(window_);
   DestroyWindow(editor);
-  CExtPropertyValue* value = SelectedValue();
-  CExtGridCell* cell = value != nullptr ? value->ValueActive() : nullptr;
-  if (cell != nullptr && text != cell->Text()) {
-    int32_t number = 0;
-    if (auto* spin = dynamic_cast<CExtGridCellUpDown*>(cell)) {
-      if (ParseInteger(text, number)) spin->value = {CExtVariant::kInt32, number};
-    } else if (auto* line = dynamic_cast<CExtGridCellString*>(cell)) {
-      line->text = text;
-    }
-    Completed(*value);
-  }
+  CExtGridCell* cell = SelectedCell();
+  if (cell != nullptr && cell->TakeText(text)) Completed(*SelectedValue());
   InvalidateRect(window_, nullptr, FALSE);
   if (move != 0) {
     MoveSelection(move);
@@ -565,18 +545,23 @@ void CExtPropertyGridCtrl::CancelEdit() {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void CExtPropertyGridCtrl::OpenDropDown() {
-  CExtPropertyValue* value = SelectedValue();
-  if (value == nullptr || popup_ != nullptr) return;
+void CExtPropertyGridCtrl::DropList(CExtGridCellComboBox& cell) {
+  ShowPopup(std::make_unique<CExtGridListPopup>(window_, cell, ScreenValueRect(), font_));
+}
+
+void CExtPropertyGridCtrl::DropPalette(CExtGridCellColor& cell) {
+  ShowPopup(std::make_unique<CExtGridColorPopup>(window_, cell, ScreenValueRect(), font_));
+}
+
+RECT CExtPropertyGridCtrl::ScreenValueRect() const {
   RECT area = ValueRect(selected_);
   MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&area), 2);
-  CExtGridCell* cell = value->ValueActive();
-  if (auto* combo = dynamic_cast<CExtGridCellComboBox*>(cell)) {
-    popup_ = std::make_unique<CExtGridListPopup>(window_, *combo, area, font_);
-  } else if (auto* color = dynamic_cast<CExtGridCellColor*>(cell)) {
-    popup_ = std::make_unique<CExtGridColorPopup>(window_, *color, area, font_);
-  }
-  if (popup_ != nullptr && popup_->Window() == nullptr) popup_.reset();
+  return area;
+}
+
+// A popup whose window could not be made is dropped at once.
+void CExtPropertyGridCtrl::ShowPopup(std::unique_ptr<CExtGridPopup> popup) {
+  if (popup->Window() != nullptr) popup_ = std::move(popup);
 }
 
 void CExtPropertyGridCtrl::ClosePopup(bool picked) {
@@ -589,20 +574,8 @@ void CExtPropertyGridCtrl::ClosePopup(bool picked) {
   InvalidateRect(window_, nullptr, FALSE);
 }
 
-void CExtPropertyGridCtrl::StepSelected(bool up) {
-  CExtPropertyValue* value = SelectedValue();
-  auto* spin = value != nullptr ? dynamic_cast<CExtGridCellUpDown*>(value->ValueActive()) : nullptr;
-  if (spin == nullptr) return;
-  CommitEdit(0);
-  if (up ? spin->StepUp() : spin->StepDown()) Completed(*value);
-}
-
-void CExtPropertyGridCtrl::ToggleSelected() {
-  CExtPropertyValue* value = SelectedValue();
-  auto* box = value != nullptr ? dynamic_cast<CExtGridCellCheckBox*>(value->ValueActive()) : nullptr;
-  if (box == nullptr) return;
-  box->checked = !box->checked;
-  Completed(*value);
+void CExtPropertyGridCtrl::ValueChanged() {
+  if (CExtPropertyValue* value = SelectedValue()) Completed(*value);
 }
 
 void CExtPropertyGridCtrl::ResetSelected() {
@@ -631,129 +604,106 @@ LRESULT CALLBACK CExtPropertyGridCtrl::WindowProcedure(HWND window, UINT message
                                                        WPARAM wParam, LPARAM lParam) {
   auto* self = reinterpret_cast<CExtPropertyGridCtrl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (self == nullptr) return DefWindowProcW(window, message, wParam, lParam);
-  // No exception may unwind through the system's message loop: a failed
-  // handler cancels the dialog the grid sits in, so nothing half-done is kept.
-  try {
-    return self->HandleMessage(message, wParam, lParam);
-  } catch (...) {
-    PostMessageW(GetAncestor(window, GA_ROOT), WM_COMMAND, IDCANCEL, 0);
-    return 0;
-  }
+  return GuardMessage(window, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT CExtPropertyGridCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: {
-      PAINTSTRUCT paint;
-      HDC dc = BeginPaint(window_, &paint);
-      RECT client;
-      GetClientRect(window_, &client);
-      // Drawn off screen and copied in one go, so that nothing flickers.
-      HDC buffer = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(1, client.right),
-                                              std::max<LONG>(1, client.bottom));
-      HGDIOBJ old = SelectObject(buffer, bitmap);
-      Paint(buffer);
-      BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-      SelectObject(buffer, old);
-      DeleteObject(bitmap);
-      DeleteDC(buffer);
-      EndPaint(window_, &paint);
-      return 0;
-    }
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_SIZE:
-      Layout();
-      return 0;
-    case WM_SETFONT: {
-      font_ = reinterpret_cast<HFONT>(wParam);
-      if (boldFont_ != nullptr) DeleteObject(boldFont_);
-      LOGFONTW face = {};
-      GetObjectW(font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT), sizeof(face), &face);
-      face.lfWeight = FW_BOLD;
-      boldFont_ = CreateFontIndirectW(&face);
-      HDC dc = GetDC(window_);
-      HGDIOBJ old = SelectObject(dc, font_);
-      TEXTMETRICW metrics;
-      GetTextMetricsW(dc, &metrics);
-      SelectObject(dc, old);
-      ReleaseDC(window_, dc);
-      rowHeight_ = metrics.tmHeight + 6;
-      SendMessageW(selector_, WM_SETFONT, wParam, FALSE);
-      Layout();
-      return 0;
-    }
-    case WM_GETFONT:
-      return reinterpret_cast<LRESULT>(font_);
-    case WM_GETDLGCODE: {
-      auto* pending = reinterpret_cast<const MSG*>(lParam);
-      bool wanted = pending != nullptr && pending->message == WM_KEYDOWN &&
-                    pending->wParam == VK_RETURN;
-      return DLGC_WANTARROWS | DLGC_WANTCHARS | (wanted ? DLGC_WANTMESSAGE : 0);
-    }
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_SIZE: Layout(); return 0;
+    case WM_SETFONT: OnSetFont(reinterpret_cast<HFONT>(wParam)); return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+    case WM_GETDLGCODE: return OnGetDlgCode(reinterpret_cast<const MSG*>(lParam));
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: {
-      MSG pending = {window_, message, wParam, lParam, 0, {}};
-      if (PreTranslateKey(pending)) return 0;
-      bool alt = message == WM_SYSKEYDOWN;
-      if (OnKeyDown(static_cast<UINT>(wParam), alt)) return 0;
+    case WM_SYSKEYDOWN:
+      if (OnKeyDown(message, wParam, lParam)) return 0;
       break;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
-      SetFocus(window_);
-      OnLeftButtonDown({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))},
-                       message == WM_LBUTTONDBLCLK);
+      OnLeftButtonDown(PointOf(lParam), message == WM_LBUTTONDBLCLK);
       return 0;
     case WM_MOUSEWHEEL:
       ScrollTo(topRow_ - GET_WHEEL_DELTA_WPARAM(wParam) * kWheelRows / WHEEL_DELTA);
       return 0;
-    case WM_VSCROLL: {
-      SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-      GetScrollInfo(scrollBar_, SB_CTL, &info);
-      switch (LOWORD(wParam)) {
-        case SB_LINEUP: ScrollTo(topRow_ - 1); break;
-        case SB_LINEDOWN: ScrollTo(topRow_ + 1); break;
-        case SB_PAGEUP: ScrollTo(topRow_ - VisibleRows()); break;
-        case SB_PAGEDOWN: ScrollTo(topRow_ + VisibleRows()); break;
-        case SB_THUMBTRACK: case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
-        case SB_TOP: ScrollTo(0); break;
-        case SB_BOTTOM: ScrollTo(static_cast<int>(rows_.size())); break;
-      }
-      return 0;
-    }
-    case WM_CONTEXTMENU:
-      OnContextMenu({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
-      return 0;
-    case WM_COMMAND:
-      if (LOWORD(wParam) == kSelectorId && HIWORD(wParam) == CBN_SELCHANGE) {
-        auto index = SendMessageW(selector_, CB_GETCURSEL, 0, 0);
-        if (index >= 0 && static_cast<size_t>(index) < stores_.size()) {
-          SelectStore(stores_[static_cast<size_t>(index)]);
-        }
-      }
-      return 0;
+    case WM_VSCROLL: OnScroll(LOWORD(wParam)); return 0;
+    case WM_CONTEXTMENU: OnContextMenu(PointOf(lParam)); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case kEditorDone:
       wParam != 0 ? CommitEdit(static_cast<int>(lParam)) : CancelEdit();
       return 0;
-    case kPopupDone:
-      ClosePopup(wParam != 0);
-      return 0;
+    case kPopupDone: ClosePopup(wParam != 0); return 0;
     case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-      InvalidateRect(window_, nullptr, FALSE);
-      return 0;
-    case WM_NCDESTROY: {
-      HWND window = window_;
-      popup_.reset();
-      editor_ = nullptr;
-      SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-      window_ = nullptr;
-      return DefWindowProcW(window, message, wParam, lParam);
-    }
+    case WM_KILLFOCUS: InvalidateRect(window_, nullptr, FALSE); return 0;
+    case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
   }
   return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+// Drawn off screen and copied in one go, so that nothing flickers.
+void CExtPropertyGridCtrl::OnPaint() {
+  PAINTSTRUCT paint;
+  HDC dc = BeginPaint(window_, &paint);
+  RECT client;
+  GetClientRect(window_, &client);
+  HDC buffer = CreateCompatibleDC(dc);
+  HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(1, client.right),
+                                          std::max<LONG>(1, client.bottom));
+  HGDIOBJ old = SelectObject(buffer, bitmap);
+  Paint(buffer);
+  BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
+  SelectObject(buffer, old);
+  DeleteObject(bitmap);
+  DeleteDC(buffer);
+  EndPaint(window_, &paint);
+}
+
+void CExtPropertyGridCtrl::OnSetFont(HFONT font) {
+  font_ = font;
+  if (boldFont_ != nullptr) DeleteObject(boldFont_);
+  boldFont_ = BoldCopyOf(font);
+  rowHeight_ = TextHeight(window_, font) + 6;
+  SendMessageW(selector_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  Layout();
+}
+
+// The arrows and characters, and Enter too, so that Enter edits a value
+// rather than pressing the dialog's default button.
+LRESULT CExtPropertyGridCtrl::OnGetDlgCode(const MSG* pending) const {
+  bool wanted = pending != nullptr && pending->message == WM_KEYDOWN &&
+                pending->wParam == VK_RETURN;
+  return DLGC_WANTARROWS | DLGC_WANTCHARS | (wanted ? DLGC_WANTMESSAGE : 0);
+}
+
+void CExtPropertyGridCtrl::OnScroll(int code) {
+  SCROLLINFO info = {sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
+  GetScrollInfo(scrollBar_, SB_CTL, &info);
+  switch (code) {
+    case SB_LINEUP: ScrollTo(topRow_ - 1); break;
+    case SB_LINEDOWN: ScrollTo(topRow_ + 1); break;
+    case SB_PAGEUP: ScrollTo(topRow_ - VisibleRows()); break;
+    case SB_PAGEDOWN: ScrollTo(topRow_ + VisibleRows()); break;
+    case SB_THUMBTRACK: case SB_THUMBPOSITION: ScrollTo(info.nTrackPos); break;
+    case SB_TOP: ScrollTo(0); break;
+    case SB_BOTTOM: ScrollTo(static_cast<int>(rows_.size())); break;
+  }
+}
+
+void CExtPropertyGridCtrl::OnCommand(int id, int code) {
+  if (id != kSelectorId || code != CBN_SELCHANGE) return;
+  auto index = SendMessageW(selector_, CB_GETCURSEL, 0, 0);
+  if (index >= 0 && static_cast<size_t>(index) < stores_.size()) {
+    SelectStore(stores_[static_cast<size_t>(index)]);
+  }
+}
+
+LRESULT CExtPropertyGridCtrl::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
+  HWND window = window_;
+  popup_.reset();
+  editor_ = nullptr;
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  window_ = nullptr;
+  return DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
 }
 
 }  // namespace mervane

@@ -20,7 +20,8 @@ namespace mervane {
 
 class CExtGridPopup;
 
-class CExtPropertyGridCtrl {
+// Edits the cells of its values as each cell asks (CExtGridCellEditors).
+class CExtPropertyGridCtrl : private CExtGridCellEditors {
  public:
   static constexpr wchar_t kWindowClass[] = L"CExtPropertyGridCtrl";
   // Registers the window class with the module that holds the templates.
@@ -58,11 +59,24 @@ class CExtPropertyGridCtrl {
     CExtPropertyItem* item;
     int depth;
   };
-  enum class Zone { kNone, kFold, kName, kValue, kButton, kUpButton, kDownButton };
+  // Where a click lands; kButton is the square at the right end of a value.
+  enum class Zone { kNone, kFold, kName, kValue, kButton };
 
   static LRESULT CALLBACK WindowProcedure(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK EditProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT HandleEditorMessage(HWND editor, UINT message, WPARAM wParam, LPARAM lParam);
+
+  // Message handlers.
+  void OnPaint();
+  void OnSetFont(HFONT font);
+  LRESULT OnGetDlgCode(const MSG* pending) const;
+  bool OnKeyDown(UINT message, WPARAM key, LPARAM lParam);
+  void OnLeftButtonDown(POINT point, bool doubleClick);
+  void OnScroll(int code);
+  void OnContextMenu(POINT screenPoint);
+  void OnCommand(int id, int code);
+  LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
 
   // Layout.
   void Layout();
@@ -81,28 +95,36 @@ class CExtPropertyGridCtrl {
   // Painting.
   void Paint(HDC dc);
   void PaintRow(HDC dc, size_t row);
-  void PaintValue(HDC dc, const CExtPropertyValue& value, RECT area, bool selected);
   void PaintDescription(HDC dc);
 
   // Input.
-  bool OnKeyDown(UINT key, bool alt);
-  void OnLeftButtonDown(POINT point, bool doubleClick);
-  void OnContextMenu(POINT screenPoint);
+  bool HandleKey(UINT key, bool alt);
+  bool CellTakes(CExtGridKey key);
+  void PressButton(POINT point);
   void MoveSelection(int rows);
   void SetSelection(size_t row);
   void Fold(size_t row, bool open);
 
   // Editing.
   CExtPropertyValue* SelectedValue() const;
+  CExtGridCell* SelectedCell() const;
   void StartEditing();
   void OpenDropDown();
-  void StepSelected(bool up);
-  void ToggleSelected();
+  void OpenEditor(const OString& text, bool number);
   void CommitEdit(int move);
   void CancelEdit();
+  RECT ScreenValueRect() const;
+  void ShowPopup(std::unique_ptr<CExtGridPopup> popup);
   void ClosePopup(bool picked);
   void ResetSelected();
   void Completed(CExtPropertyValue& value);
+
+  // CExtGridCellEditors, for the selected value's cell.
+  void EditText(const OString& text) override;
+  void EditNumber(const OString& text) override;
+  void DropList(CExtGridCellComboBox& cell) override;
+  void DropPalette(CExtGridCellColor& cell) override;
+  void ValueChanged() override;
 
   HWND window_ = nullptr;
   HWND selector_ = nullptr;
