@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "grid/win32/message_guard.h"
+
 namespace mervane {
 
 namespace {
@@ -97,23 +99,29 @@ void CExtGridListPopup::Pick() {
 LRESULT CALLBACK CExtGridListPopup::Procedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR, DWORD_PTR data) {
   auto* self = reinterpret_cast<CExtGridListPopup*>(data);
+  return GuardMessage(self->grid_,
+                      [&] { return self->HandleMessage(window, message, wParam, lParam); });
+}
+
+LRESULT CExtGridListPopup::HandleMessage(HWND window, UINT message, WPARAM wParam,
+                                         LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
-      if (wParam == VK_RETURN) return self->Pick(), 0;
-      if (wParam == VK_ESCAPE || wParam == VK_F4) return self->Done(false), 0;
+      if (wParam == VK_RETURN) return Pick(), 0;
+      if (wParam == VK_ESCAPE || wParam == VK_F4) return Done(false), 0;
       break;
     case WM_SYSKEYDOWN:
-      if (wParam == VK_UP || wParam == VK_DOWN) return self->Done(false), 0;
+      if (wParam == VK_UP || wParam == VK_DOWN) return Done(false), 0;
       break;
     case WM_LBUTTONUP: {
       LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-      self->Pick();
+      Pick();
       return result;
     }
     case WM_KILLFOCUS:
-      self->Done(false);
+      Done(false);
       break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(window, &Procedure, 0);
@@ -209,7 +217,7 @@ LRESULT CALLBACK CExtGridColorPopup::Procedure(HWND window, UINT message, WPARAM
   if (self == nullptr || self->window_ == nullptr) {
     return DefWindowProcW(window, message, wParam, lParam);
   }
-  return self->HandleMessage(message, wParam, lParam);
+  return GuardMessage(self->grid_, [&] { return self->HandleMessage(message, wParam, lParam); });
 }
 
 LRESULT CExtGridColorPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

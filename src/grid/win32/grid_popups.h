@@ -40,6 +40,7 @@ class CExtGridListPopup : public CExtGridPopup {
 
  private:
   static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void Pick();
 
   CExtGridCellComboBox& cell_;
