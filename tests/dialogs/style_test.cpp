@@ -1,7 +1,10 @@
 // The Style page's grid under Wine, driven with the keys a user presses:
-// one edit of each editor kind reaches the cart on OK only, and a cart whose
-// values no editor offers comes back unchanged.
+// one edit of each editor kind (and the system colour dialog behind the
+// palette) reaches the cart on OK only, and a cart whose values no editor
+// offers comes back unchanged.
 #include <gtest/gtest.h>
+
+#include <colordlg.h>
 
 #include "properties/sheet_transfer.h"
 #include "properties/style_cells.h"
@@ -72,6 +75,17 @@ TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
       grid.Select(L"Buttons", L"BorderColor");  // not in the palette: the first is lit
       grid.Pick(grid.OpenPopup(L"CExtGridColorPopup"), {VK_RIGHT, VK_RETURN});
       expected.buttonsStyle.borderColor = RGB(153, 51, 0);
+
+      grid.Select(L"Main", L"TextColor");  // "More colors..." lies below the swatches
+      HWND palette = grid.OpenPopup(L"CExtGridColorPopup");
+      for (int row = 0; row < 5; ++row) grid.Key(palette, VK_DOWN);
+      PostMessageW(palette, WM_KEYDOWN, VK_RETURN, 0);  // the colour dialog is modal
+      HWND colors = d.WaitForWindow(L"Color");
+      for (int id : {COLOR_RED, COLOR_GREEN, COLOR_BLUE}) {
+        d.SetText(d.Control(colors, id), std::to_wstring(id - COLOR_RED + 1));
+      }
+      d.Finish(colors, IDOK);
+      expected.mainStyle.textColor = RGB(1, 2, 3);
 
       grid.Select(L"Products", L"Bold");
       grid.Key(grid.window, VK_SPACE);

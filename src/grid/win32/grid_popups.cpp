@@ -17,7 +17,7 @@ constexpr int kGap = 3;
 constexpr int kButtonHeight = 24;
 constexpr int kVisibleEntries = 12;
 
-const COLORREF kPalette[CExtGridColorPopup::kColumns * CExtGridColorPopup::kRows] = {
+const COLORREF kPalette[CExtGridColorPopup::kButtonPlace] = {
     RGB(0, 0, 0),       RGB(153, 51, 0),    RGB(51, 51, 0),     RGB(0, 51, 0),
     RGB(0, 51, 102),    RGB(0, 0, 128),     RGB(51, 51, 153),   RGB(51, 51, 51),
     RGB(128, 0, 0),     RGB(255, 102, 0),   RGB(128, 128, 0),   RGB(0, 128, 0),
@@ -165,29 +165,44 @@ RECT CExtGridColorPopup::SwatchRect(int index) const {
   return {x, y, x + kSwatch, y + kSwatch};
 }
 
+// The button's place is framed like a swatch's.
+RECT CExtGridColorPopup::PlaceRect(int place) const {
+  if (place < kButtonPlace) return SwatchRect(place);
+  RECT button;
+  GetWindowRect(button_, &button);
+  MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&button), 2);
+  return button;
+}
+
 void CExtGridColorPopup::Paint(HDC dc) {
-  for (int i = 0; i < kColumns * kRows; ++i) {
+  for (int i = 0; i < kButtonPlace; ++i) {
     RECT swatch = SwatchRect(i);
     HBRUSH fill = CreateSolidBrush(kPalette[i]);
     FillRect(dc, &swatch, fill);
     DeleteObject(fill);
     FrameRect(dc, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
-    if (i == highlight_) {
-      InflateRect(&swatch, 2, 2);
-      FrameRect(dc, &swatch, GetSysColorBrush(COLOR_HIGHLIGHT));
-    }
   }
+  RECT lit = PlaceRect(highlight_);
+  InflateRect(&lit, 2, 2);
+  FrameRect(dc, &lit, GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
+// Down from the last row reaches the button, up from the button the last
+// row; the highlight stops at either end.
 void CExtGridColorPopup::MoveHighlight(int step) {
   int next = highlight_ + step;
-  if (next < 0 || next >= kColumns * kRows) return;
-  highlight_ = next;
+  if (next > kButtonPlace && highlight_ != kButtonPlace) next = kButtonPlace;
+  if (next >= 0 && next <= kButtonPlace) Highlight(next);
+}
+
+void CExtGridColorPopup::Highlight(int place) {
+  highlight_ = place;
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-void CExtGridColorPopup::PickSwatch(int index) {
-  cell_.color = kPalette[index];
+void CExtGridColorPopup::Pick(int place) {
+  if (place == kButtonPlace) return ChooseCustomColor();
+  cell_.color = kPalette[place];
   Done(true);
 }
 
@@ -198,12 +213,29 @@ void CExtGridColorPopup::ChooseCustomColor() {
   choice.rgbResult = cell_.color & 0x00FFFFFF;
   choice.lpCustColors = customColors_;
   choice.Flags = CC_RGBINIT | CC_FULLOPEN;
-  ShowWindow(window_, SW_HIDE);
+  // Set before hiding: hiding takes the focus from a popup driven by keys.
   choosing_ = true;
+  ShowWindow(window_, SW_HIDE);
   bool chosen = ChooseColorW(&choice) != FALSE;
   choosing_ = false;
   if (chosen) cell_.color = choice.rgbResult;
   Done(chosen);
+}
+
+// Arrows move over the swatches and the button, Tab and Shift+Tab go round
+// them all, Enter picks what is lit.
+void CExtGridColorPopup::OnKeyDown(WPARAM key) {
+  constexpr int kPlaces = kButtonPlace + 1;
+  int tabStep = GetKeyState(VK_SHIFT) < 0 ? kPlaces - 1 : 1;
+  switch (key) {
+    case VK_LEFT: MoveHighlight(-1); break;
+    case VK_RIGHT: MoveHighlight(1); break;
+    case VK_UP: MoveHighlight(-kColumns); break;
+    case VK_DOWN: MoveHighlight(kColumns); break;
+    case VK_TAB: Highlight((highlight_ + tabStep) % kPlaces); break;
+    case VK_RETURN: Pick(highlight_); break;
+    case VK_ESCAPE: Done(false); break;
+  }
 }
 
 LRESULT CALLBACK CExtGridColorPopup::Procedure(HWND window, UINT message, WPARAM wParam,
@@ -232,20 +264,13 @@ LRESULT CExtGridColorPopup::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
     case WM_GETDLGCODE:
       return DLGC_WANTALLKEYS;
     case WM_KEYDOWN:
-      switch (wParam) {
-        case VK_LEFT: MoveHighlight(-1); return 0;
-        case VK_RIGHT: MoveHighlight(1); return 0;
-        case VK_UP: MoveHighlight(-kColumns); return 0;
-        case VK_DOWN: MoveHighlight(kColumns); return 0;
-        case VK_RETURN: PickSwatch(highlight_); return 0;
-        case VK_ESCAPE: Done(false); return 0;
-      }
-      break;
+      OnKeyDown(wParam);
+      return 0;
     case WM_LBUTTONUP: {
       POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-      for (int i = 0; i < kColumns * kRows; ++i) {
+      for (int i = 0; i < kButtonPlace; ++i) {
         RECT swatch = SwatchRect(i);
-        if (PtInRect(&swatch, point)) return PickSwatch(i), 0;
+        if (PtInRect(&swatch, point)) return Pick(i), 0;
       }
       return 0;
     }

@@ -50,6 +50,9 @@ class CExtGridColorPopup : public CExtGridPopup {
  public:
   static constexpr int kColumns = 8;
   static constexpr int kRows = 5;
+  // The places the highlight moves over: the swatches in rows, then the
+  // custom-colour button.
+  static constexpr int kButtonPlace = kColumns * kRows;
   static constexpr int kMoreColorsButton = 1;
 
   CExtGridColorPopup(HWND grid, CExtGridCellColor& cell, const RECT& screenArea, HFONT font);
@@ -58,9 +61,12 @@ class CExtGridColorPopup : public CExtGridPopup {
   static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   RECT SwatchRect(int index) const;
+  RECT PlaceRect(int place) const;
   void Paint(HDC dc);
+  void OnKeyDown(WPARAM key);
   void MoveHighlight(int step);
-  void PickSwatch(int index);
+  void Highlight(int place);
+  void Pick(int place);
   void ChooseCustomColor();
 
   CExtGridCellColor& cell_;
