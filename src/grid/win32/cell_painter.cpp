@@ -1,5 +1,7 @@
 #include "grid/win32/cell_painter.h"
 
+#include "framework/text.h"
+
 namespace mervane {
 
 namespace {
@@ -9,7 +11,7 @@ constexpr size_t kDrawnTextLimit = 512;  // longer texts are cut for drawing onl
 }  // namespace
 
 void DrawOneLine(HDC dc, const OString& text, RECT area) {
-  OString shown = text.size() <= kDrawnTextLimit ? text : text.substr(0, kDrawnTextLimit);
+  OString shown = OneLine(text.size() <= kDrawnTextLimit ? text : text.substr(0, kDrawnTextLimit));
   DrawTextW(dc, shown.c_str(), static_cast<int>(shown.size()), &area,
             DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }

@@ -9,7 +9,8 @@
 
 namespace mervane {
 
-// Text on one line, vertically centred and cut with an ellipsis.
+// Text on one line, vertically centred and cut with an ellipsis; line
+// breaks and tabs show as spaces.
 void DrawOneLine(HDC dc, const OString& text, RECT area);
 
 class CExtGridCellPainter : public CExtGridCellCanvas {
