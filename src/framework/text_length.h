@@ -9,7 +9,6 @@
 #include <string_view>
 
 #include "ostrel/types.h"
-#include "platform/platform.h"
 
 namespace mervane {
 
@@ -38,7 +37,6 @@ OString BuildSized(const Append& append) {
   append(length);
   OString out;
   out.reserve(length.size());
-  platform::PrepareLargeBlock(out.data(), length.size() * sizeof(OChar));
   append(out);
   return out;
 }

@@ -1,9 +1,6 @@
 #include "model/product.h"
 
-#include <algorithm>
-
 #include "framework/archive.h"
-#include "platform/platform.h"
 
 namespace mervane {
 
@@ -25,25 +22,6 @@ void CProduct::Serialize(Archive& ar) {
   ar.Serialize(category);
   ar.Serialize(reservedList1);
   ar.Serialize(reservedList2);
-}
-
-// Growing past the capacity takes the whole new block at once, so a large
-// catalogue's records land on pages that are mapped in one go. The capacity
-// at least doubles, so growing one product at a time stays linear.
-void ProductList::Resize(size_t n) {
-  if (n > items_.capacity()) {
-    items_.reserve(std::max(n, 2 * items_.capacity()));
-    platform::PrepareLargeBlock(items_.data() + items_.size(),
-                                (n - items_.size()) * sizeof(CProduct));
-  }
-  items_.resize(n);
-}
-
-ProductList& ProductList::operator=(const ProductList& other) {
-  if (this == &other) return *this;
-  Resize(other.Size());
-  for (size_t i = 0; i < other.Size(); ++i) items_[i] = other.items_[i];
-  return *this;
 }
 
 void ProductList::Serialize(Archive& ar) {

@@ -35,17 +35,9 @@ struct CProduct {
 // Products in display order, held by value.
 class ProductList {
  public:
-  ProductList() = default;
-  ProductList(const ProductList& other) { *this = other; }
-  ProductList(ProductList&&) noexcept = default;
-  // Resizes to the other list's size, then copy-assigns every product in
-  // order, reusing the texts' storage where it is large enough.
-  ProductList& operator=(const ProductList& other);
-  ProductList& operator=(ProductList&&) noexcept = default;
-
   size_t Size() const { return items_.size(); }
   // Grows with empty products at the end or drops products from the end.
-  void Resize(size_t n);
+  void Resize(size_t n) { items_.resize(n); }
   CProduct& operator[](size_t i) { return items_[i]; }
   const CProduct& operator[](size_t i) const { return items_[i]; }
   void Append(const CProduct& p) { items_.push_back(p); }
@@ -61,33 +53,6 @@ class ProductList {
  private:
   std::vector<CProduct> items_;
 };
-
-// How many products ahead a walk over the catalogue asks for the texts it
-// is about to read.
-constexpr size_t kTextsAhead = 32;
-
-// Asks the memory for the start and the end of a text that will be read soon.
-inline void ReadTextSoon(const OString& text) {
-  __builtin_prefetch(text.data());
-  __builtin_prefetch(text.data() + text.size());
-}
-
-// Hands every product to `visit` in order, reading the texts `Texts`. Once
-// the catalogue outgrows the cache, a walk that waits for each product and
-// then for each of its texts in turn is bound by the memory's latency. So
-// the walk asks for those fields of the product 2 * kTextsAhead places on,
-// and for the texts they point to kTextsAhead places on, and the waits
-// overlap.
-template <auto... Texts, typename Visit>
-void ForEachProduct(const ProductList& products, Visit&& visit) {
-  const size_t n = products.Size();
-  for (size_t i = 0; i < n; ++i) {
-    if (i + 2 * kTextsAhead < n)
-      (__builtin_prefetch(&(products[i + 2 * kTextsAhead].*Texts)), ...);
-    if (i + kTextsAhead < n) (ReadTextSoon(products[i + kTextsAhead].*Texts), ...);
-    visit(products[i]);
-  }
-}
 
 // Bytes that the smallest product a load accepts takes: version, nine empty
 // strings of one byte each (8-bit form) and two empty lists.

@@ -48,9 +48,7 @@ void AppendPageMarkup(Out& out, const CartSettings& settings) {
   if (settings.paymentProcessor == kBuiltInScript) out += settings.phpFileName;
   out += OSTR("\" method=\"post\">\r\n");
   out += OSTR("<div id=\"$ID$\" class=\"mvMain\">\r\n");
-  ForEachProduct<&CProduct::image, &CProduct::description, &CProduct::category,
-                 &CProduct::name, &CProduct::productId, &CProduct::price>(
-      settings.products, [&](const CProduct& p) { AppendProductLine(out, settings, p); });
+  for (const CProduct& p : settings.products) AppendProductLine(out, settings, p);
   out += OSTR("</div>\r\n");
   out += OSTR("</form>\r\n");
 }

@@ -34,18 +34,17 @@ template <typename Out>
 void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("   var cartProducts = [");
   bool first = true;
-  ForEachProduct<&CProduct::productId, &CProduct::name, &CProduct::price>(
-      products, [&](const CProduct& p) {
-        if (!first) out += OSTR(",\r\n                       ");
-        first = false;
-        out += OSTR("{sku:\"");
-        out += p.productId;
-        out += OSTR("\", name:\"");
-        out += p.name;
-        out += OSTR("\", price:\"");
-        out += p.price;
-        out += OSTR("\"}");
-      });
+  for (const CProduct& p : products) {
+    if (!first) out += OSTR(",\r\n                       ");
+    first = false;
+    out += OSTR("{sku:\"");
+    out += p.productId;
+    out += OSTR("\", name:\"");
+    out += p.name;
+    out += OSTR("\", price:\"");
+    out += p.price;
+    out += OSTR("\"}");
+  }
   out += OSTR("];\r\n");
 }
 

@@ -24,12 +24,6 @@ bool LoadModuleResource(std::string_view name, std::string_view type,
 // by the caller; null when it cannot be loaded.
 OBitmapHandle LoadToolbarBitmap();
 
-// Fresh memory of `bytes` at `data` that is about to be written from end to
-// end. Where the system maps memory in large pages on request, a block of
-// several MiB asks for them, so that its first touch takes a few faults
-// instead of one per 4 KiB page; elsewhere nothing happens.
-void PrepareLargeBlock(void* data, size_t bytes);
-
 }  // namespace mervane::platform
 
 #endif  // MERVANE_PLATFORM_PLATFORM_H_

@@ -59,12 +59,11 @@ template <typename Out>
 void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("array(");
   const OChar* separator = OSTR("\r\n");
-  ForEachProduct<&CProduct::productId, &CProduct::name, &CProduct::price>(
-      products, [&](const CProduct& p) {
-        out += separator;
-        AppendProductEntry(out, p);
-        separator = OSTR(",\r\n");
-      });
+  for (const CProduct& p : products) {
+    out += separator;
+    AppendProductEntry(out, p);
+    separator = OSTR(",\r\n");
+  }
   out += OSTR(')');
 }
 
