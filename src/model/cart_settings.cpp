@@ -19,33 +19,9 @@ constexpr uint64_t kShortestBlock =
 
 }  // namespace
 
-#define MERVANE_TEXT(field) CartText{#field, &CartSettings::field}
-const std::array<CartText, 24> kCartTexts = {
-    MERVANE_TEXT(labelCartMenuName),        MERVANE_TEXT(labelCartMenuNameTooltip),
-    MERVANE_TEXT(labelProductMenuName),     MERVANE_TEXT(labelSearchButton),
-    MERVANE_TEXT(labelSearchText),          MERVANE_TEXT(labelCategoryText),
-    MERVANE_TEXT(labelClearButton),         MERVANE_TEXT(labelAddToCartButton),
-    MERVANE_TEXT(labelQuantityText),        MERVANE_TEXT(labelProducts),
-    MERVANE_TEXT(labelPrice),               MERVANE_TEXT(labelSubtotal),
-    MERVANE_TEXT(labelTotal),               MERVANE_TEXT(labelRemove),
-    MERVANE_TEXT(labelCheckout),            MERVANE_TEXT(messageConfirmRemove),
-    MERVANE_TEXT(messageCartEmpty),         MERVANE_TEXT(messageProductEmpty),
-    MERVANE_TEXT(messageProductAddError),   MERVANE_TEXT(messageItemAdded),
-    MERVANE_TEXT(messageItemRemoved),       MERVANE_TEXT(messageQuantityUpdated),
-    MERVANE_TEXT(messageQuantityErrorAdd),  MERVANE_TEXT(messageQuantityErrorUpdate),
-};
-#undef MERVANE_TEXT
-
-// Storage order: the message bar's style comes before the checkout button's.
-const std::array<CartStyle, 5> kCartStyles = {{
-    {"mainStyle", &CartSettings::mainStyle},
-    {"productsStyle", &CartSettings::productsStyle},
-    {"buttonsStyle", &CartSettings::buttonsStyle},
-    {"messageBarStyle", &CartSettings::messageBarStyle},
-    {"checkoutButtonStyle", &CartSettings::checkoutButtonStyle},
-}};
-
 CartSettings::CartSettings() {
+  for (const CartText& t : kCartTexts) this->*t.field = t.defaultText;
+
   const OColor text = Rgb(0x5A, 0x56, 0x55);
 
   mainStyle.textColor = text;

@@ -5,17 +5,12 @@
 namespace mervane {
 
 void CFontStyle::Serialize(Archive& ar) {
-  ar.Serialize(textColor);
-  ar.Serialize(textColorHover);
-  ar.Serialize(backgroundColor);
-  ar.Serialize(backgroundColorHover);
-  ar.Serialize(borderColor);
-  ar.Serialize(fontName);
-  ar.Serialize(fontSize);
-  ar.Serialize(bold);
-  ar.Serialize(italic);
-  ar.Serialize(underline);
-  ar.Serialize(borderRadius);
+  for (const StyleField& row : kStyleFields) {
+    const StyleMember& m = row.field;
+    if (m.color != nullptr) ar.Serialize(this->*m.color);
+    if (m.text != nullptr) ar.Serialize(this->*m.text);
+    if (m.integer != nullptr) ar.Serialize(this->*m.integer);
+  }
 }
 
 }  // namespace mervane

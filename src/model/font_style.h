@@ -2,7 +2,11 @@
 #ifndef MERVANE_MODEL_FONT_STYLE_H_
 #define MERVANE_MODEL_FONT_STYLE_H_
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
+#include <iterator>
+#include <string_view>
 
 #include "ostrel/types.h"
 
@@ -29,11 +33,85 @@ struct CFontStyle {
   int32_t underline = 0;
   int32_t borderRadius = 0;
 
-  // Eleven fields in the order above; no version, no class tag.
+  // The fields in the order of kStyleFields; no version, no class tag.
   void Serialize(Archive& ar);
 
   bool operator==(const CFontStyle&) const = default;
 };
+
+// How the Style page edits a value.
+enum class StyleEditor { kText, kNumber, kColor, kYesNo, kFontName, kFontSize };
+
+// A field of CFontStyle, by its type: exactly one of the three is set.
+struct StyleMember {
+  constexpr StyleMember(OColor CFontStyle::*m) : color(m) {}
+  constexpr StyleMember(OString CFontStyle::*m) : text(m) {}
+  constexpr StyleMember(int32_t CFontStyle::*m) : integer(m) {}
+  OColor CFontStyle::*color = nullptr;
+  OString CFontStyle::*text = nullptr;
+  int32_t CFontStyle::*integer = nullptr;
+};
+
+struct StyleField {
+  StyleMember field;
+  std::string_view name;     // the field's name
+  StyleEditor editor;
+  const OChar* item;         // the Style page's item name
+  const OChar* tabItem;      // the name the "Main" category gives it, or null
+  const OChar* description;  // shown under the Style page's grid
+};
+
+#define MERVANE_FIELD(field) &CFontStyle::field, #field
+
+// One row per field, in storage order.
+inline constexpr std::array<StyleField, 11> kStyleFields = {{
+    {MERVANE_FIELD(textColor), StyleEditor::kColor,
+     OSTR("TextColor"), nullptr, OSTR("Specifies the text color")},
+    {MERVANE_FIELD(textColorHover), StyleEditor::kColor,
+     OSTR("TextColorHover"), OSTR("TabTextColor"), OSTR("Specifies the text color")},
+    {MERVANE_FIELD(backgroundColor), StyleEditor::kColor,
+     OSTR("BackgroundColor"), nullptr, OSTR("Specifies the background color")},
+    {MERVANE_FIELD(backgroundColorHover), StyleEditor::kColor,
+     OSTR("BackgroundColorHover"), OSTR("TabBackgroundColor"), OSTR("Specifies the background color")},
+    {MERVANE_FIELD(borderColor), StyleEditor::kColor,
+     OSTR("BorderColor"), nullptr, OSTR("Specifies the border color")},
+    {MERVANE_FIELD(fontName), StyleEditor::kFontName,
+     OSTR("FontName"), nullptr, OSTR("Specifies the font name")},
+    {MERVANE_FIELD(fontSize), StyleEditor::kFontSize,
+     OSTR("FontSize"), nullptr, OSTR("Specifies the font size")},
+    {MERVANE_FIELD(bold), StyleEditor::kYesNo,
+     OSTR("Bold"), nullptr, OSTR("Specifies whether to use Bold style")},
+    {MERVANE_FIELD(italic), StyleEditor::kYesNo,
+     OSTR("Italic"), nullptr, OSTR("Specifies whether to use Italic style")},
+    {MERVANE_FIELD(underline), StyleEditor::kYesNo,
+     OSTR("Underline"), nullptr, OSTR("Specifies whether to use Underline style")},
+    {MERVANE_FIELD(borderRadius), StyleEditor::kNumber,
+     OSTR("BorderRadius"), nullptr, OSTR("Specifies radius of the border.")},
+}};
+
+#undef MERVANE_FIELD
+
+// The rows follow CFontStyle's fields one for one, in declaration order: the
+// binding below stops compiling when a field is added or removed.
+constexpr const void* FieldAddress(const CFontStyle& s, const StyleMember& m) {
+  if (m.color != nullptr) return &(s.*m.color);
+  if (m.text != nullptr) return &(s.*m.text);
+  return &(s.*m.integer);
+}
+
+constexpr bool EachStyleFieldHasItsRow() {
+  const CFontStyle s;
+  const auto& [textColor, textColorHover, backgroundColor, backgroundColorHover, borderColor,
+               fontName, fontSize, bold, italic, underline, borderRadius] = s;
+  const void* const declared[] = {&textColor, &textColorHover, &backgroundColor,
+                                  &backgroundColorHover, &borderColor, &fontName, &fontSize,
+                                  &bold, &italic, &underline, &borderRadius};
+  for (size_t i = 0; i < kStyleFields.size(); ++i) {
+    if (FieldAddress(s, kStyleFields[i].field) != declared[i]) return false;
+  }
+  return std::size(declared) == kStyleFields.size();
+}
+static_assert(EachStyleFieldHasItsRow());
 
 }  // namespace mervane
 

@@ -8,10 +8,6 @@
 
 namespace mervane {
 
-const std::array<char, 24> kCartScriptQuotes = {'\'', '"',  '\'', '"',  '"',  '"',  '"',  '"',
-                                                '"',  '\'', '\'', '\'', '\'', '\'', '\'', '\'',
-                                                '"',  '"',  '"',  '\'', '\'', '\'', '\'', '\''};
-
 namespace {
 
 struct Hazard {
@@ -79,12 +75,10 @@ void CheckGatewayForm(Findings& out, const CartSettings& s) {
 }
 
 void CheckCartScriptTexts(Findings& out, const CartSettings& s) {
-  for (size_t i = 0; i < kCartTexts.size(); ++i) {
-    const OChar quote[] = {static_cast<OChar>(kCartScriptQuotes[i]), 0};
-    const Hazard delimiter{quote, false,
-                           kCartScriptQuotes[i] == '"' ? kDoubleQuote.name : kApostrophe.name};
-    Check(out, "setting " + std::string(kCartTexts[i].name), s.*kCartTexts[i].field,
-          "its quoted string in the cart script", {delimiter, kBackslash, kLineBreak});
+  for (const CartText& t : kCartTexts) {
+    const Hazard& delimiter = t.quote == '"' ? kDoubleQuote : kApostrophe;
+    Check(out, "setting " + std::string(t.name), s.*t.field, "its quoted string in the cart script",
+          {delimiter, kBackslash, kLineBreak});
   }
 }
 

@@ -4,7 +4,6 @@
 #ifndef MERVANE_OUTPUT_AUTHORING_CHECKS_H_
 #define MERVANE_OUTPUT_AUTHORING_CHECKS_H_
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,6 @@ namespace mervane {
 // and the text it lands in; empty when nothing would break. Only places
 // that the cart's payment processor actually writes are checked.
 std::vector<std::string> AuthoringWarnings(const CartSettings& settings);
-
-// The quote that delimits each label's and message's string literal in the
-// cart script, in the order of kCartTexts.
-extern const std::array<char, 24> kCartScriptQuotes;
 
 }  // namespace mervane
 

@@ -7,16 +7,15 @@
 #include <array>
 #include <cstdint>
 
-#include "model/font_style.h"
-#include "model/product.h"
+#include "model/cart_settings.h"
 #include "ostrel/types.h"
 
 namespace mervane {
 
 struct StylePageCopies {
   int32_t padding = 0;
-  std::array<OString, 24> texts;     // the labels, then the messages
-  std::array<CFontStyle, 5> styles;  // in the order of kCartStyles
+  std::array<OString, kCartTexts.size()> texts;
+  std::array<CFontStyle, kCartStyles.size()> styles;
   OString cssFileName;
   OString phpFileName;
 };

@@ -13,8 +13,6 @@
 
 namespace mervane {
 
-enum class StyleEditor { kText, kNumber, kColor, kYesNo, kFontName, kFontSize };
-
 struct StyleItem {
   const OChar* name;
   const OChar* description;

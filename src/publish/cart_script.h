@@ -7,8 +7,8 @@
 
 namespace mervane {
 
-// Replaces each of the 24 placeholders by its text, exactly as typed, one
-// placeholder after the other in their fixed order.
+// Replaces each text's placeholder by the text, exactly as typed, one
+// placeholder after the other in the order of kCartTexts.
 OString FillCartScriptPlaceholders(const CartSettings& settings, OString script);
 
 }  // namespace mervane

@@ -34,7 +34,7 @@ TEST(CartScriptTest, EachTokenTakesItsOwnSettingExactlyAsTyped) {
     ASSERT_NE(at, std::string::npos) << text.name;
     at += declaration.size();
     const char delimiter = filled[at];
-    EXPECT_EQ(delimiter, kCartScriptQuotes[&text - kCartTexts.data()]) << text.name;
+    EXPECT_EQ(delimiter, text.quote) << text.name;
     const std::string literal = delimiter + std::string(text.name) + tail + delimiter + ";";
     EXPECT_EQ(filled.substr(at, literal.size()), literal) << text.name;
   }
