@@ -21,6 +21,7 @@ class COstrelArchive {
     kEndOfFile = 1,   // a read ran past the end of the data
     kBadFormat = 2,   // the data cannot be a block (e.g. a doubled string mark)
     kWriteFailed = 3, // a store could not write all its bytes
+    kOutOfMemory = 4, // memory ran out while storing or loading
   };
 
   explicit COstrelArchive(bool storing) : storing_(storing) {}

@@ -8,43 +8,47 @@
 
 namespace mervane {
 
+// No exception leaves an operation. The ones marked noexcept cannot throw;
+// every other one catches at its start and answers as if nothing had been
+// asked: an empty text, 0 from CopyFiles, the archive's error from
+// Serialize, and the object unchanged.
 class CMervaneExtension final : public COstrelExtension {
  public:
   CMervaneExtension();
 
   // The class is final, so deleting through it runs the whole destructor.
-  void Destroy() override { delete this; }
-  int32_t GetVersion() override;
-  void Draw(OHdc dc, const ORect* rect) override;
+  void Destroy() noexcept override { delete this; }
+  int32_t GetVersion() noexcept override;
+  void Draw(OHdc dc, const ORect* rect) noexcept override;
   void Properties(OHwnd parent) override;
   OString GetHtml(const OString& text) override;
   OString GetHeaderHtml() override;
   int32_t CopyFiles(const OString& publishFolder, const OString& unused) override;
-  void Move(const ORect& rect) override;
+  void Move(const ORect& rect) noexcept override;
   void Serialize(COstrelArchive& ar) override;
-  int32_t UseDIV() override;
-  void GetMinimumSize(int32_t& width, int32_t& height) override;
-  OString GetBkColor() override;
-  OString GetBkImage() override;
-  OString GetUniqueName() override;
-  void SetUniqueName(const OString& name) override;
-  void SetSiteStructure(const OString& structure) override;
-  void SetID(int32_t id) override;
-  int32_t IncludePngFix() override;
-  int32_t GetURLCount() override;
-  OString GetURL(int32_t index) override;
-  void SetURL(int32_t index, const OString& url) override;
-  OString GetStartofPageHTML() override;
-  int32_t GetAssetCount() override;
-  OString GetAssetFileName(int32_t index) override;
-  void SetAssetFileName(int32_t index, const OString& fileName) override;
+  int32_t UseDIV() noexcept override;
+  void GetMinimumSize(int32_t& width, int32_t& height) noexcept override;
+  OString GetBkColor() noexcept override;
+  OString GetBkImage() noexcept override;
+  OString GetUniqueName() noexcept override;
+  void SetUniqueName(const OString& name) noexcept override;
+  void SetSiteStructure(const OString& structure) noexcept override;
+  void SetID(int32_t id) noexcept override;
+  int32_t IncludePngFix() noexcept override;
+  int32_t GetURLCount() noexcept override;
+  OString GetURL(int32_t index) noexcept override;
+  void SetURL(int32_t index, const OString& url) noexcept override;
+  OString GetStartofPageHTML() noexcept override;
+  int32_t GetAssetCount() noexcept override;
+  OString GetAssetFileName(int32_t index) noexcept override;
+  void SetAssetFileName(int32_t index, const OString& fileName) noexcept override;
   OString GetDocumentReadyScript() override;
   void IncludeResource(OStringList& resources) override;
-  OString GetTheme() override;
+  OString GetTheme() noexcept override;
   void SetPublishFolders(const OStringList& folders) override;
 
   // Rebuilds the design-view font from the main style.
-  void CreateFonts();
+  void CreateFonts() noexcept;
   OString GetPublishSubFolder(const OString& fileName) const;
 
   CartSettings& Settings() { return settings_; }

@@ -261,6 +261,55 @@ TEST_F(HostLikeTest, EverySlotAnswersByRawPosition) {
   t.destroy(cart.release());
 }
 
+#if !defined(_WIN32)
+// While set, every allocation fails. Outside Windows the module shares the
+// program's operator new, as it would a host's own allocator.
+bool g_allocationsFail = false;
+
+}  // namespace
+
+void* operator new(size_t size) {
+  void* p = g_allocationsFail ? nullptr : std::malloc(size != 0 ? size : 1);
+  if (p == nullptr) throw std::bad_alloc();
+  return p;
+}
+void operator delete(void* p) noexcept { std::free(p); }
+void operator delete(void* p, size_t) noexcept { std::free(p); }
+
+namespace {
+
+// Out of memory, the generators answer the empty text, the lists and the
+// block are left as they were, and the object works on afterwards.
+TEST_F(HostLikeTest, RunningOutOfMemoryAnswersEmptyAndKeepsTheObject) {
+  Object cart = Create();
+  const SlotTable& t = *TableOf(cart.get());
+  Self self = cart.get();
+  const OString unused;
+  const OString texts[] = {Call(t.getHtml, self, &unused), Call(t.getHeaderHtml, self),
+                           Call(t.getDocumentReadyScript, self)};
+  const std::vector<uint8_t> block = Store(*cart);
+  const OStringList folders{OSTR("css|styles")};
+  OStringList resources;
+  COstrelMemoryArchive stored;
+
+  g_allocationsFail = true;
+  const OString failed[] = {Call(t.getHtml, self, &unused), Call(t.getHeaderHtml, self),
+                            Call(t.getDocumentReadyScript, self)};
+  t.includeResource(self, &resources);
+  t.setPublishFolders(self, &folders);
+  t.serialize(self, &stored);
+  g_allocationsFail = false;
+
+  for (const OString& text : failed) EXPECT_EQ(text, OString());
+  EXPECT_TRUE(resources.empty());
+  EXPECT_EQ(stored.Error(), COstrelArchive::kOutOfMemory);
+  EXPECT_EQ(Call(t.getHtml, self, &unused), texts[0]);
+  EXPECT_EQ(Call(t.getHeaderHtml, self), texts[1]);
+  EXPECT_EQ(Call(t.getDocumentReadyScript, self), texts[2]);
+  EXPECT_EQ(Store(*cart), block);
+}
+#endif
+
 int g_destroyed = 0;
 void SLOT CountDestroy(Self) { ++g_destroyed; }
 

@@ -15,6 +15,7 @@ std::string ArchiveErrorText(COstrelArchive::ErrorCode code) {
     case COstrelArchive::kEndOfFile: return "the data ends inside the block (truncated)";
     case COstrelArchive::kBadFormat: return "malformed data in the block";
     case COstrelArchive::kWriteFailed: return "the block could not be written";
+    case COstrelArchive::kOutOfMemory: return "memory ran out";
     case COstrelArchive::kNoError: break;
   }
   return "no error";
