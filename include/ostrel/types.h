@@ -6,10 +6,6 @@
 #include <string>
 #include <vector>
 
-#if defined(_WIN32)
-#include <windows.h>
-#endif
-
 // Text is UTF-16 on every platform: wchar_t on Windows, char16_t elsewhere.
 #if defined(_WIN32)
 typedef wchar_t OChar;
@@ -35,16 +31,7 @@ enum : uint32_t {
   O_DT_END_ELLIPSIS = 0x8000,
 };
 
-#if defined(_WIN32)
-
-typedef RECT ORect;
-typedef LOGFONTW OLogFont;
-typedef HDC OHdc;
-typedef HWND OHwnd;
-typedef HBITMAP OBitmapHandle;
-
-#else
-
+// A rectangle with the fields and layout of the Windows RECT record.
 struct ORect {
   int32_t left;
   int32_t top;
@@ -68,8 +55,21 @@ struct OLogFont {
   uint8_t lfClipPrecision;
   uint8_t lfQuality;
   uint8_t lfPitchAndFamily;
-  char16_t lfFaceName[32];
+  OChar lfFaceName[32];
 };
+
+#if defined(_WIN32)
+
+// HDC, HWND and HBITMAP, declared the way <windows.h> declares them, so that
+// a file which includes both sees one type and the rest never sees Windows.
+struct HDC__;
+struct HWND__;
+struct HBITMAP__;
+typedef HDC__* OHdc;
+typedef HWND__* OHwnd;
+typedef HBITMAP__* OBitmapHandle;
+
+#else
 
 // The drawing surface that a host on a platform without GDI hands to Draw in
 // place of a device context. Each operation behaves as its GDI namesake.

@@ -1,11 +1,15 @@
 #include <windows.h>
 
+#include <bit>
 #include <new>
 
 #include "platform/frame_edges.h"
 #include "platform/preview_platform.h"
 
 namespace mervane::platform {
+
+// The portable records copy the layout of their Windows namesakes.
+static_assert(sizeof(OLogFont) == sizeof(LOGFONTW) && sizeof(ORect) == sizeof(RECT));
 
 class Font {
  public:
@@ -25,7 +29,7 @@ void FontDeleter::operator()(Font* font) const { delete font; }
 OLogFont DefaultGuiFont() {
   LOGFONTW font = {};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  return font;
+  return std::bit_cast<OLogFont>(font);
 }
 
 int32_t ScreenPixelsPerInchY() {
@@ -36,7 +40,8 @@ int32_t ScreenPixelsPerInchY() {
 }
 
 FontPtr MakeFont(const OLogFont& description) {
-  HFONT handle = CreateFontIndirectW(&description);
+  const LOGFONTW logFont = std::bit_cast<LOGFONTW>(description);
+  HFONT handle = CreateFontIndirectW(&logFont);
   if (handle == nullptr) return nullptr;
   Font* font = new (std::nothrow) Font(handle);
   if (font == nullptr) DeleteObject(handle);
@@ -45,12 +50,15 @@ FontPtr MakeFont(const OLogFont& description) {
 
 namespace {
 
+RECT ToRect(const ORect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
 // An empty or inverted span paints nothing.
-void FillSpan(HDC dc, const RECT& span, OColor color) {
+void FillSpan(HDC dc, const ORect& span, OColor color) {
   if (span.left >= span.right || span.top >= span.bottom) return;
   HBRUSH brush = CreateSolidBrush(color);
   if (brush == nullptr) return;
-  FillRect(dc, &span, brush);
+  const RECT area = ToRect(span);
+  FillRect(dc, &area, brush);
   DeleteObject(brush);
 }
 
@@ -80,7 +88,7 @@ int32_t DeviceContext::SetBkMode(int32_t mode) { return ::SetBkMode(dc_, mode); 
 
 void DeviceContext::DrawFormattedText(const OString& text, const ORect& rect,
                                       uint32_t format) {
-  RECT area = rect;
+  RECT area = ToRect(rect);
   DrawTextW(dc_, text.c_str(), -1, &area, format);
 }
 

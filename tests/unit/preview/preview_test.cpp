@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -89,7 +90,7 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int,
   const auto* bytes = reinterpret_cast<const BYTE*>(record);
   if (record->iType == EMR_EXTCREATEFONTINDIRECTW) {
     const auto* font = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(bytes);
-    out.push_back("font " + FontText(font->elfw.elfLogFont));
+    out.push_back("font " + FontText(std::bit_cast<OLogFont>(font->elfw.elfLogFont)));
   } else if (out.empty()) {
     return 1;
   } else if (record->iType == EMR_SELECTOBJECT) {
@@ -109,7 +110,7 @@ int CALLBACK Collect(HDC, HANDLETABLE*, const ENHMETARECORD* record, int,
   return 1;
 }
 
-std::vector<std::string> Record(CMervaneExtension& widget, const RECT& rect) {
+std::vector<std::string> Record(CMervaneExtension& widget, const ORect& rect) {
   HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
   widget.Draw(dc, &rect);
   HENHMETAFILE metafile = CloseEnhMetaFile(dc);
@@ -143,7 +144,7 @@ TEST(PreviewMetafile, DeviceContextStateIsUnchangedAfterDraw) {
   SetBkMode(dc, OPAQUE);
   SetBkColor(dc, RGB(4, 5, 6));
   const HGDIOBJ brush = GetCurrentObject(dc, OBJ_BRUSH);
-  const RECT rect = {0, 0, 100, 20};
+  const ORect rect = {0, 0, 100, 20};
   widget.Draw(dc, &rect);
   EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), hostFont);
   EXPECT_EQ(GetTextColor(dc), RGB(1, 2, 3));
