@@ -10,7 +10,6 @@ namespace {
 // Equality of everything a block stores (bounds and publish folders are not).
 void ExpectSameStoredFields(CartSettings& a, CartSettings& b) {
   EXPECT_EQ(StoreRecord(a), StoreRecord(b));
-  EXPECT_EQ(a.products, b.products);
   for (const CartText& t : kCartTexts) EXPECT_EQ(a.*t.field, b.*t.field) << t.name;
   for (const CartStyle& s : kCartStyles) EXPECT_EQ(a.*s.field, b.*s.field) << s.name;
 }
@@ -178,28 +177,6 @@ TEST(ProductTest, ListLoadOverwritesInPlaceAndIgnoresTheVersion) {
   target[4].name = OSTR("gone");
   ASSERT_EQ(LoadRecord(b, target), COstrelArchive::kNoError);
   EXPECT_EQ(target, source);
-}
-
-TEST(ProductTest, ListCopyTakesTheOtherListsSizeAndOwnCopies) {
-  ProductList three;
-  three.Resize(3);
-  three[0].name = OSTR("a name longer than the inline text");
-  three[2].reservedList2 = {OSTR("x")};
-  for (size_t before : {0, 1, 5}) {
-    ProductList target;
-    target.Resize(before);
-    if (before != 0) target[0].description = OSTR("overwritten");
-    target = three;
-    EXPECT_EQ(target, three) << before;
-    target[0].name[0] = OSTR('A');
-    target[2].reservedList2.push_back(OSTR("y"));
-    EXPECT_EQ(three[0].name[0], OSTR('a'));
-    EXPECT_EQ(three[2].reservedList2.size(), 1u);
-  }
-  const ProductList& alias = three;
-  three = alias;
-  EXPECT_EQ(ProductList(three), three);
-  EXPECT_EQ(three.Size(), 3u);
 }
 
 }  // namespace

@@ -53,8 +53,7 @@ TEST(StyleItems, WriteBackFollowsNamesAndCategories) {
   EXPECT_EQ(copies.styles[0].backgroundColorHover, 0x123456u);
   ASSERT_TRUE(WriteStyleValue(copies, U("Buttons"), U("TextColorHover"), value));
   EXPECT_EQ(copies.styles[2].textColorHover, 0x123456u);
-  EXPECT_EQ(copies.styles[4],
-            original.styles[4]);
+  EXPECT_EQ(copies.styles[4], original.styles[4]);
 
   ASSERT_TRUE(WriteStyleValue(copies, U("Labels"), U("Products"), value));
   EXPECT_EQ(copies.texts[9], U("Edited"));
