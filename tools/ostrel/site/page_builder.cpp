@@ -50,8 +50,9 @@ std::string PageTitle(const PageText& page) {
 }
 
 void AppendHead(std::string& out, const PageText& page) {
-  out += "<head>\r\n<meta charset=\"utf-8\">\r\n<title>" + EscapeText(PageTitle(page)) +
-         "</title>\r\n";
+  out += "<head>\r\n<meta charset=\"utf-8\">\r\n"
+         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\r\n<title>" +
+         EscapeText(PageTitle(page)) + "</title>\r\n";
   for (const std::string& src : page.scripts) {
     out += "<script type=\"text/javascript\" src=\"" + src + "\"></script>\r\n";
   }
@@ -68,8 +69,9 @@ void AppendWidgets(std::string& out, const std::vector<PageWidgetText>& widgets)
     width = std::max<int32_t>(width, w.bounds.right);
     height = std::max<int32_t>(height, w.bounds.bottom);
   }
-  out += "<div id=\"widgets\" style=\"position:relative;margin:0 auto;width:" + Px(width) +
-         ";height:" + Px(height) + ";\">\r\n";
+  // On a screen narrower than the widgets they scroll sideways, not the page.
+  out += "<div style=\"overflow-x:auto;\">\r\n<div id=\"widgets\" style=\"position:relative;margin:0 auto;"
+         "width:" + Px(width) + ";height:" + Px(height) + ";\">\r\n";
   int z = 0;
   for (const PageWidgetText& w : widgets) {
     const ORect& b = w.bounds;
@@ -78,7 +80,7 @@ void AppendWidgets(std::string& out, const std::vector<PageWidgetText>& widgets)
            ";height:" + Px(b.bottom - b.top) + ";z-index:" + std::to_string(++z) +
            ";\">\r\n" + w.markup + "</div>\r\n";
   }
-  out += "</div>\r\n";
+  out += "</div>\r\n</div>\r\n";
 }
 
 void AppendReadyHandler(std::string& out, const std::vector<PageWidgetText>& widgets) {
@@ -90,15 +92,14 @@ void AppendReadyHandler(std::string& out, const std::vector<PageWidgetText>& wid
 }  // namespace
 
 std::string BuildPage(const PageText& page) {
-  std::string out = "<!DOCTYPE html>\r\n<html>\r\n";
+  std::string out = "<!DOCTYPE html>\r\n<html lang=\"en\">\r\n";
   AppendHead(out, page);
-  out += "<body>\r\n";
+  out += "<body>\r\n<main>\r\n";
   out += page.html;
   if (!page.html.empty() && !page.html.ends_with('\n')) out += kEol;
-  if (!page.widgets.empty()) {
-    AppendWidgets(out, page.widgets);
-    AppendReadyHandler(out, page.widgets);
-  }
+  if (!page.widgets.empty()) AppendWidgets(out, page.widgets);
+  out += "</main>\r\n";
+  if (!page.widgets.empty()) AppendReadyHandler(out, page.widgets);
   out += "</body>\r\n</html>\r\n";
   return out;
 }
