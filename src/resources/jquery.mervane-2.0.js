@@ -41,6 +41,17 @@
  * Hooks are called with the container as `this` and the product's hidden
  * input as a jQuery object; onAdd, onRemove and onUpdate cancel the action by
  * returning false. onCheckout receives the jQuery object of the cart list.
+ *
+ * Keyboard and screen reader use, in the WAI-ARIA Authoring Practices'
+ * patterns: the two tabs form a tab list (arrow keys, Home and End move
+ * between them); the link-buttons are buttons (Enter and Space); the cart
+ * reads as a table; every message the cart shows also goes to a polite live
+ * region, as plain text. Names that the labels give are their plain text, and
+ * a label left empty falls back to the control's own word. A focus ring of two
+ * tones, added once per page because the stylesheet removes the outline,
+ * shows on any colours. Focus stays in a quantity field after Enter and moves
+ * to the next line (or the cart tab) after a removal. A "Skip to checkout"
+ * link, shown when focused, leads past a long product list.
  */
 ;(function ($, window) {
     'use strict';
@@ -74,6 +85,24 @@
     var STORE_KEY = 'mervane';
     var MESSAGE_STAY = 2000;
     var TIP_HEIGHT = 200;
+    // On a touch screen the picture tip closes by itself after this long.
+    var TIP_TOUCH_STAY = 3000;
+    // A live region is emptied first and filled a moment later, so that a
+    // message repeated word for word is read again.
+    var ANNOUNCE_DELAY = 50;
+    var FOCUS_STYLE_ID = 'mvFocusStyle';
+    // White inside, near-black outside: one of the two tones stands out on
+    // any colours an author picks. A pointer click shows no ring.
+    var FOCUS_CSS = '.mvMain :focus{outline:2px solid #1A1A1A !important;outline-offset:2px !important;' +
+        'box-shadow:0 0 0 2px #FFFFFF !important}' +
+        '.mvMain :focus:not(:focus-visible){outline:none !important;box-shadow:none !important}' +
+        '.mvA11yText,.mvSkip:not(:focus){position:absolute !important;width:1px;height:1px;margin:-1px;' +
+        'padding:0;overflow:hidden;clip:rect(0,0,0,0);white-space:nowrap;border:0}' +
+        '.mvSkip:focus{position:absolute;z-index:1000;left:4px;top:4px;padding:4px 8px;' +
+        'background:#FFFFFF;color:#1A1A1A;text-decoration:underline}';
+    var cartCount = 0;
+    var names = null;
+    var inertDocument = null;
     // A product block off screen skips style, layout and paint until it comes
     // near; until it has been drawn once it counts as this many pixels high.
     var BLOCK_STYLE = 'content-visibility:auto;contain-intrinsic-size:auto 64px';
@@ -114,6 +143,45 @@
         }
         digits = parts[2] + (parts[3] || '');
         return parts[1] + digits + new Array(parts[4] - digits.length + 2).join('0') + '.00';
+    }
+
+    // The text a label or message shows (they may hold markup), parsed in a
+    // document of its own so that nothing in it runs or loads.
+    function plainText(html) {
+        inertDocument = inertDocument || document.implementation.createHTMLDocument('');
+        inertDocument.body.innerHTML = html;
+        return $.trim(inertDocument.body.textContent.replace(/\s+/g, ' '));
+    }
+
+    // Accessible names from the labels, each with a word of its own for a
+    // label left empty, and ending in what joins it to the product's name
+    // (or, for the total, to the amount).
+    function accessibleNames() {
+        if (!names) {
+            names = {
+                quantity: (plainText(labelQuantityText) || 'Quantity') + ' ',
+                add: (plainText(labelAddToCartButton) || 'Add to Cart') + ' ',
+                remove: (plainText(labelRemove) || 'Remove') + ' ',
+                total: (plainText(labelTotal) || 'Total') + ': '
+            };
+        }
+        return names;
+    }
+
+    // An aria-label with `fallback` for a control whose label shows no text.
+    function fallbackName(label, fallback) {
+        return plainText(label) === '' ? ' aria-label="' + escapeAttr(fallback) + '"' : '';
+    }
+
+    // The focus ring and the hidden texts' style, once per page.
+    function addFocusStyle() {
+        var style;
+        if (!document.getElementById(FOCUS_STYLE_ID)) {
+            style = document.createElement('style');
+            style.id = FOCUS_STYLE_ID;
+            style.appendChild(document.createTextNode(FOCUS_CSS));
+            (document.head || document.getElementsByTagName('head')[0]).appendChild(style);
+        }
     }
 
     // Search text: only the space character is trimmed, then lower-cased.
@@ -205,9 +273,20 @@
         this.messageSeq = 0;
         this.messageTimer = null;
         this.tipShown = false;
+        this.tipTimer = null;
+        this.touch = false;
+        this.tapClosedTip = false;
+        this.tab = 0;
         this.emptyBar = null;
+        this.announced = null;
+        this.started = false;
+        // Element ids of this cart start with this, so that carts of one page
+        // never share one.
+        this.ids = 'mv' + (++cartCount) + '-';
+        this.names = accessibleNames();
         this.productTemplate = compileTemplate(options.productItemTemplate);
         this.cartTemplate = compileTemplate(options.cartItemTemplate);
+        addFocusStyle();
         this.collectProducts();
         this.buildFrame();
         this.bindEvents();
@@ -215,6 +294,7 @@
         this.renderProducts();
         this.readStore();
         this.showTab(options.selected === 1 || options.selected === '1' ? 1 : 0);
+        this.started = true;
     }
 
     Cart.prototype = {
@@ -252,9 +332,13 @@
         },
 
         buildFrame: function () {
-            var o = this.o, panel;
-            this.$menu = $('<ul class="mvMenuBar"><li><a href="#sproducts"></a></li>' +
-                '<li><a href="#scart"></a></li><li class="mvMessageBar2" style="display:none"></li></ul>');
+            var o = this.o, id = this.ids, panel;
+            this.$menu = $('<ul class="mvMenuBar" role="tablist">' +
+                '<li role="presentation"><a href="#sproducts"' + this.tabAttributes(0) +
+                fallbackName(labelProductMenuName, 'Products') + '></a></li>' +
+                '<li role="presentation"><a href="#scart"' + this.tabAttributes(1) +
+                fallbackName(labelCartMenuName, 'Cart') + '></a></li>' +
+                '<li class="mvMessageBar2" style="display:none" aria-hidden="true"></li></ul>');
             this.$productTab = this.$menu.find('a').eq(0).html(labelProductMenuName);
             this.$cartTab = this.$menu.find('a').eq(1).html(replaceFirst(labelCartMenuName, '_COUNT_', '0'));
             this.$message = this.$menu.children('.mvMessageBar2');
@@ -262,26 +346,27 @@
 
             panel = '<div class="mvSearchPanel">';
             if (o.enableSearch) {
-                panel += '<label class="mvLabelSearch">' + labelSearchText + ':</label>' +
-                    '<input type="text" class="mvTxtSearch" value="" />' +
-                    '<a href="#" class="mvSearch" title="Search Product">' + labelSearchButton + '</a>' +
-                    '<a href="#" class="mvSearch" title="Clear Search">' + labelClearButton + '</a>';
+                panel += '<label class="mvLabelSearch" for="' + id + 'search">' + labelSearchText + ':</label>' +
+                    '<input type="text" class="mvTxtSearch" value="" id="' + id + 'search"' +
+                    fallbackName(labelSearchText, 'Search') + ' />' +
+                    '<a href="#" class="mvSearch" role="button" title="Search Product">' + labelSearchButton + '</a>' +
+                    '<a href="#" class="mvSearch" role="button" title="Clear Search">' + labelClearButton + '</a>';
             }
             if (o.enableCategoryFilter) {
-                panel += '<label class="mvLabelCategory">' + labelCategoryText + ':</label>' +
-                    '<select class="mvSelCategory"><option value="" selected="selected">All</option></select>';
+                panel += '<label class="mvLabelCategory" for="' + id + 'category">' + labelCategoryText + ':</label>' +
+                    '<select class="mvSelCategory" id="' + id + 'category"' + fallbackName(labelCategoryText, 'Category') +
+                    '><option value="" selected="selected">All</option></select>';
             }
             panel += '</div>';
 
-            this.$productBlock = $('<div class="mvTabs" style="display:none">' + panel +
-                '<div class="mvProductList"></div></div>');
-            this.$cartBlock = $('<div class="mvTabs" style="display:none"><div class="mvCartHeader">' +
-                '<label class="mvCartTitle mvCartTitle1">' + labelProducts + '</label>' +
-                '<label class="mvCartTitle mvCartTitle2">' + labelPrice + '</label>' +
-                '<label class="mvCartTitle mvCartTitle3">' + labelQuantityText + '</label>' +
-                '<label class="mvCartTitle mvCartTitle4">' + labelSubtotal + '</label>' +
-                '<label class="mvCartTitle mvCartTitle5"></label>' +
-                '</div><div class="mvCartList"></div></div>');
+            this.$productBlock = $('<div class="mvTabs" style="display:none"' + this.panelAttributes(0) + '>' +
+                '<a href="#" class="mvSkip">Skip to checkout</a>' + panel + '<div class="mvProductList"></div></div>');
+            this.$cartBlock = $('<div class="mvTabs" style="display:none"' + this.panelAttributes(1) + '>' +
+                '<div role="table" aria-labelledby="' + id + 'tab1"><div class="mvCartHeader" role="row">' +
+                this.columnHeader(1, labelProducts, 'Products') + this.columnHeader(2, labelPrice, 'Price') +
+                this.columnHeader(3, labelQuantityText, 'Quantity') + this.columnHeader(4, labelSubtotal, 'Subtotal') +
+                '<div class="mvCartTitle mvCartTitle5" role="cell"></div>' +
+                '</div><div class="mvCartList" role="rowgroup"></div></div></div>');
             this.$el.append(this.$productBlock, this.$cartBlock);
 
             this.$search = this.$productBlock.find('.mvTxtSearch');
@@ -291,14 +376,35 @@
             this.cartList = this.$cartBlock.find('.mvCartList')[0];
             this.fillCategories();
 
-            this.$bottom = $('<div class="mvBottomBar"><a href="#" class="mvCheckoutButton">' +
-                labelCheckout + '</a><label class="mvLabelSubtotalValue">0.00</label>' +
-                '<label class="mvLabelSubtotalText">' + labelTotal + ':</label></div>');
+            // The total is read as its label and then the amount, in the
+            // hidden text after the bar; the bar's two labels stand the other
+            // way round and are left out.
+            this.$bottom = $('<div class="mvBottomBar"><a href="#" class="mvCheckoutButton" role="button"' +
+                fallbackName(labelCheckout, 'Checkout') + '>' + labelCheckout + '</a>' +
+                '<label class="mvLabelSubtotalValue" aria-hidden="true">0.00</label>' +
+                '<label class="mvLabelSubtotalText" aria-hidden="true">' + labelTotal + ':</label></div>');
             this.$total = this.$bottom.children('.mvLabelSubtotalValue');
-            this.$el.append(this.$bottom);
+            this.$checkout = this.$bottom.children('.mvCheckoutButton');
+            this.$totalText = $('<div class="mvA11yText"></div>');
+            this.live = $('<div class="mvA11yText" role="status"></div>')[0];
+            this.$el.append(this.$bottom, this.$totalText, this.live);
 
             this.$tip = $('<div class="tooltip" style="display:none"></div>');
             this.$el.append(this.$tip);
+        },
+
+        tabAttributes: function (which) {
+            return ' role="tab" id="' + this.ids + 'tab' + which + '" aria-controls="' + this.ids + 'panel' + which + '"';
+        },
+
+        panelAttributes: function (which) {
+            return ' role="tabpanel" id="' + this.ids + 'panel' + which + '" aria-labelledby="' + this.ids + 'tab' +
+                which + '" tabindex="0"';
+        },
+
+        columnHeader: function (column, label, fallback) {
+            return '<div class="mvCartTitle mvCartTitle' + column + '" role="columnheader"' +
+                fallbackName(label, fallback) + '>' + label + '</div>';
         },
 
         // "All" first, then each distinct non-empty category in catalogue
@@ -361,7 +467,9 @@
             $el.on('input change', 'input.mvTxtQuantity', function () {
                 cart.dirtyFields.push(this);
             });
-            $el.on('change', 'input.mvTxtQuantity2', function () {
+            // Enter commits a quantity without leaving the field; leaving it
+            // commits a text typed after that, even one typed back.
+            $el.on('change focusout', 'input.mvTxtQuantity2', function () {
                 cart.quantityChanged(this);
             });
             $el.on('click', 'a.mvRemove', function (e) {
@@ -372,11 +480,34 @@
                 if (e.which === 13) {
                     e.preventDefault();
                     if ($(this).hasClass('mvTxtQuantity2')) {
-                        this.blur();
+                        cart.quantityChanged(this);
+                    } else if ($(this).hasClass('mvTxtQuantity')) {
+                        cart.addClicked($(this).siblings('a.mvAddToCart')[0]);
                     }
                 }
             });
-            this.$bottom.children('.mvCheckoutButton').on('click', function (e) {
+            // Space presses a button or a tab as Enter does, on release.
+            $el.on('keydown keyup', 'a[role="button"], a[role="tab"]', function (e) {
+                if (e.which === 32) {
+                    e.preventDefault();
+                    if (e.type === 'keyup') {
+                        this.click();
+                    }
+                }
+            });
+            this.$menu.on('keydown', 'a[role="tab"]', function (e) {
+                var to = e.which === 37 || e.which === 39 ? 1 - cart.tab : { 35: 1, 36: 0 }[e.which];
+                if (to !== undefined) {
+                    e.preventDefault();
+                    cart.showTab(to);
+                    (to ? cart.$cartTab : cart.$productTab).focus();
+                }
+            });
+            this.$productBlock.children('.mvSkip').on('click', function (e) {
+                e.preventDefault();
+                cart.$checkout.focus();
+            });
+            this.$checkout.on('click', function (e) {
                 e.preventDefault();
                 cart.checkout(this);
             });
@@ -385,7 +516,7 @@
             // movement over the container hides it.
             if (this.o.enableImageTooltip) {
                 $el.on('mouseenter mousemove', tipImages, function (e) {
-                    if (e.type === 'mouseenter' || !cart.tipShown) {
+                    if (!cart.tapClosedTip && (e.type === 'mouseenter' || !cart.tipShown)) {
                         cart.showTip(this);
                     }
                 });
@@ -398,28 +529,43 @@
                     cart.hideTip();
                 }
             });
+            // A touch screen has no pointer to move away: the next tap
+            // anywhere closes the tip, and a tap on its picture does not open
+            // it again at once.
+            $(document).on('pointerdown', function (e) {
+                cart.touch = e.originalEvent.pointerType === 'touch';
+                cart.tapClosedTip = cart.touch && cart.tipShown;
+                if (cart.tapClosedTip) {
+                    cart.hideTip();
+                }
+            });
         },
 
         showTab: function (which) {
             var links = [this.$productTab, this.$cartTab], blocks = [this.$productBlock, this.$cartBlock];
-            links[1 - which].removeClass('sel');
-            links[which].addClass('sel');
+            this.tab = which;
+            links[1 - which].removeClass('sel').attr({ 'aria-selected': 'false', tabindex: '-1' });
+            links[which].addClass('sel').attr({ 'aria-selected': 'true', tabindex: '0' });
             blocks[1 - which].hide();
             blocks[which].show();
         },
 
         // ---- product list ---------------------------------------------------
 
+        // The quantity field and the add button name the product; the
+        // visible label is tied to the field.
         productBlockHtml: function (p, template) {
-            var o = this.o, html = '<div class="mvProducts" style="' + BLOCK_STYLE + '"><div class="mvPDiv1">';
+            var o = this.o, name = escapeAttr(p.name), field = this.ids + 'q' + p.index,
+                html = '<div class="mvProducts" style="' + BLOCK_STYLE + '"><div class="mvPDiv1">';
             if (o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImage" src="' + escapeAttr(p.image) + '" alt="" />';
             }
             return html + '</div><div class="mvPDiv2">' + fillTemplate(template, p.input) +
-                '</div><div class="mvPDiv3">' + this.quantityLabelHtml +
-                '<input type="text" class="mvTxtQuantity" value="1" />' +
-                '<a href="#" class="mvAddToCart" rel="' + p.index + '" title="' + this.addTitle + '">' +
-                labelAddToCartButton + '</a></div></div>';
+                '</div><div class="mvPDiv3"><label class="mvLabelQuantity" for="' + field + '">' +
+                labelQuantityText + ':</label><input type="text" class="mvTxtQuantity" value="1" id="' + field +
+                '" inputmode="decimal" aria-label="' + this.quantityName + name + '" />' +
+                '<a href="#" class="mvAddToCart" role="button" rel="' + p.index + '" title="' + this.addTitle +
+                '" aria-label="' + this.addName + name + '">' + labelAddToCartButton + '</a></div></div>';
         },
 
         // Shows exactly the products that match the search text and the
@@ -429,7 +575,7 @@
         renderProducts: function (text) {
             var list = this.productList, products = this.products, key = searchKey(text),
                 category = this.$category.length ? this.$category.val().toLowerCase() : '',
-                visible = 0, i, p, show, html, fields;
+                wasEmpty = this.emptyBar !== null, visible = 0, i, p, show, html, fields;
 
             if (this.emptyBar) {
                 $(this.emptyBar).remove();
@@ -438,8 +584,9 @@
 
             if (!this.blocksBuilt) {
                 this.blocksBuilt = true;
-                this.quantityLabelHtml = '<label class="mvLabelQuantity">' + labelQuantityText + ':</label>';
                 this.addTitle = escapeAttr(labelAddToCartButton);
+                this.addName = escapeAttr(this.names.add);
+                this.quantityName = escapeAttr(this.names.quantity);
                 html = '';
                 for (i = 0; i < products.length; i++) {
                     html += this.productBlockHtml(products[i], this.productTemplate);
@@ -470,11 +617,16 @@
                 }
             }
             if (!visible) {
-                this.emptyBar = this.messageBar(messageProductEmpty).appendTo(list)[0];
+                this.emptyBar = this.messageBar(messageProductEmpty, !wasEmpty).appendTo(list)[0];
             }
         },
 
-        messageBar: function (text) {
+        // A bar that appears because of something the visitor did is read
+        // out as well.
+        messageBar: function (text, anew) {
+            if (anew && this.started) {
+                this.announce(text);
+            }
             return $('<div class="mvMessageBar"></div>').html(text);
         },
 
@@ -535,27 +687,30 @@
         },
 
         drawLine: function (p, option, qty) {
-            var o = this.o, $block, html;
+            var o = this.o, name = escapeAttr(p.name), $block, html;
             $(this.cartList).children('.mvMessageBar').remove();
-            html = '<div class="mvCartItem" id="divCartItem' + p.index + '">' +
-                '<div class="mvCartItemTitle mvCartItemTitle1">';
+            html = '<div class="mvCartItem" id="divCartItem' + p.index + '" role="row">' +
+                '<div class="mvCartItemTitle mvCartItemTitle1" role="cell">';
             if (o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImageSmall" src="' + escapeAttr(p.image) + '" alt="" />';
             }
-            html += '<div title="' + escapeAttr(p.name) + '">' + fillTemplate(this.cartTemplate, p.input) +
-                '</div></div><label class="mvCartItemTitle mvCartItemTitle2"></label>' +
-                '<div class="mvCartItemTitle mvCartItemTitle3"><input type="text" class="mvTxtQuantity2"' +
-                ' id="lblQuantity' + p.index + '" rel="' + p.index + '" value="' + escapeAttr(qty) + '" /></div>' +
-                '<label class="mvCartItemTitle mvCartItemTitle4" id="lblTotal' + p.index + '">' +
-                money(p.amount * qty) + '</label>' +
-                '<div class="mvCartItemTitle mvCartItemTitle5"><a href="#" class="mvRemove" rel="' + p.index +
-                '" title="Remove from Cart">' + labelRemove + '</a></div></div>';
+            html += '<div title="' + name + '">' + fillTemplate(this.cartTemplate, p.input) +
+                '</div></div><div class="mvCartItemTitle mvCartItemTitle2" role="cell"></div>' +
+                '<div class="mvCartItemTitle mvCartItemTitle3" role="cell"><input type="text" class="mvTxtQuantity2"' +
+                ' id="lblQuantity' + p.index + '" rel="' + p.index + '" value="' + escapeAttr(qty) +
+                '" inputmode="decimal" aria-label="' + escapeAttr(this.names.quantity) + name + '" /></div>' +
+                '<div class="mvCartItemTitle mvCartItemTitle4" id="lblTotal' + p.index + '" role="cell">' +
+                money(p.amount * qty) + '</div>' +
+                '<div class="mvCartItemTitle mvCartItemTitle5" role="cell"><a href="#" class="mvRemove" role="button"' +
+                ' rel="' + p.index + '" title="Remove from Cart" aria-label="' + escapeAttr(this.names.remove) + name +
+                '">' + labelRemove + '</a></div></div>';
             $block = $(html);
             $block.children('.mvCartItemTitle2').text(p.price);
             $(this.cartList).append($block);
             this.lines[p.index] = {
                 option: option,
                 quantity: qty,
+                text: String(qty),
                 block: $block[0],
                 field: $block.find('.mvTxtQuantity2')[0],
                 total: $block.children('.mvCartItemTitle4')
@@ -595,7 +750,7 @@
             line = this.lines[p.index];
             if (line) {
                 this.setLineQuantity(p, line, line.quantity + qty);
-                line.field.value = String(line.quantity);
+                this.showQuantity(line);
                 this.showMessage(messageQuantityUpdated);
             } else {
                 option = new window.Option(p.name, p.id + '|' + qty, true, true);
@@ -616,20 +771,27 @@
             return line && $.contains(line.block, control) ? line : null;
         },
 
+        // Puts the line's quantity back into its field.
+        showQuantity: function (line) {
+            line.field.value = line.text = String(line.quantity);
+        },
+
+        // Each text of the field is taken once, however the change arrives.
         quantityChanged: function (field) {
             var line = this.lineOf(field), qty, p;
-            if (!line) {
+            if (!line || field.value === line.text) {
                 return;
             }
+            line.text = field.value;
             p = this.products[field.getAttribute('rel') - 0];
             qty = parseQuantity(field.value);
             if (isNaN(qty)) {
-                field.value = String(line.quantity);
+                this.showQuantity(line);
                 this.showMessage(messageQuantityErrorUpdate);
                 return;
             }
             if (this.hook('onUpdate', [$(p.input), qty]) === false) {
-                field.value = String(line.quantity);
+                this.showQuantity(line);
                 return;
             }
             this.setLineQuantity(p, line, qty);
@@ -653,6 +815,9 @@
             }
             this.select.removeChild(line.option);
             delete this.lines[p.index];
+            if ($.contains(line.block, document.activeElement)) {
+                this.focusAfter(line.block);
+            }
             $(line.block).slideUp('slow', function () {
                 $(this).remove();
                 cart.showMessage(messageItemRemoved);
@@ -662,8 +827,25 @@
             this.hook('onRemoved', [$(p.input)]);
         },
 
+        // Focus moves from a line that goes away to the Remove button of the
+        // next line, or of the one before it when it was the last; from the
+        // only line to the cart tab.
+        focusAfter: function (gone) {
+            var lines = this.lines, live = [], at = 0, next;
+            $(this.cartList).children('.mvCartItem').each(function () {
+                var line = lines[this.id.substring('divCartItem'.length)];
+                if (this === gone) {
+                    at = live.length;
+                } else if (line && line.block === this) {
+                    live.push(this);
+                }
+            });
+            next = live[at] || live[at - 1];
+            (next ? $(next).find('a.mvRemove') : this.$cartTab).focus();
+        },
+
         refreshTotals: function () {
-            var options = this.select.options, sum = 0, count = 0, items = 0, i, value, p, qty;
+            var options = this.select.options, sum = 0, count = 0, items = 0, i, value, p, qty, barShown;
             for (i = 0; i < options.length; i++) {
                 value = options[i].value;
                 p = this.products[options[i].getAttribute('rel')];
@@ -675,12 +857,13 @@
                 items += qty;
             }
             this.$total.text(money(sum));
+            this.$totalText.text(this.names.total + money(sum));
             this.$cartTab.html(replaceFirst(labelCartMenuName, '_COUNT_', String(count)));
             this.$cartTab.attr('title', replaceFirst(replaceFirst(labelCartMenuNameTooltip,
                 '_PRODUCTCOUNT_', String(count)), '_ITEMCOUNT_', String(items)));
-            $(this.cartList).children('.mvMessageBar').remove();
+            barShown = $(this.cartList).children('.mvMessageBar').remove().length > 0;
             if (!count) {
-                $(this.cartList).append(this.messageBar(messageCartEmpty));
+                $(this.cartList).append(this.messageBar(messageCartEmpty, !barShown));
             }
         },
 
@@ -750,6 +933,7 @@
             var cart = this, $box = this.$message, seq = ++this.messageSeq;
             window.clearTimeout(this.messageTimer);
             $box.stop(true, true).html(text);
+            this.announce(text);
             function stay() {
                 if (seq !== cart.messageSeq) {
                     return;
@@ -767,16 +951,44 @@
             }
         },
 
+        // Hands a message to the live region as plain text. Messages of one
+        // moment are read together, each as a line of its own.
+        announce: function (html) {
+            var cart = this, text = plainText(html);
+            if (text === '') {
+                return;
+            }
+            if (!this.announced) {
+                this.announced = [];
+                $(this.live).empty();
+                window.setTimeout(function () {
+                    $(cart.live).append($.map(cart.announced, function (line) {
+                        return $('<div></div>').text(line)[0];
+                    }));
+                    cart.announced = null;
+                }, ANNOUNCE_DELAY);
+            }
+            this.announced.push(text);
+        },
+
+        // A tip opened by a tap closes by itself after a while.
         showTip: function (img) {
-            var $img = $(img), offset = $img.offset();
+            var cart = this, $img = $(img), offset = $img.offset();
             this.$tip.stop(true, true).empty()
                 .append($('<img alt="" />').attr('src', img.getAttribute('src')).css('height', TIP_HEIGHT + 'px'))
                 .css({ top: (offset.top - $img.height()) + 'px', left: ($img.width() + 10) + 'px' })
                 .show('fast');
             this.tipShown = true;
+            window.clearTimeout(this.tipTimer);
+            if (this.touch) {
+                this.tipTimer = window.setTimeout(function () {
+                    cart.hideTip();
+                }, TIP_TOUCH_STAY);
+            }
         },
 
         hideTip: function () {
+            window.clearTimeout(this.tipTimer);
             this.$tip.stop(true, true).hide();
             this.tipShown = false;
         }
