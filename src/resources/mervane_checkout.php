@@ -230,28 +230,50 @@ function mervane_redirect($url)
    exit;
 }
 
+// The billing fields an order must fill in.
+function mervane_required_fields()
+{
+   return array('billing_first', 'billing_last', 'billing_address', 'billing_city', 'billing_state', 'billing_zip',
+      'billing_phone', 'billing_email');
+}
+
+// One text field of an address table: [name, display size, autocomplete token, input mode,
+// and a name of its own for a field that shares its row's label, or ''].
+function mervane_address_field($prefix, $field)
+{
+   $name = $prefix . '_' . $field[0];
+   $own_label = $field[4] === '' ? '' : '<label for="' . $name . '" style="position:absolute;width:1px;height:1px;'
+      . 'overflow:hidden;clip:rect(0,0,0,0)">' . $field[4] . '</label>';
+   return $own_label . '<input type="text" name="' . $name . '" id="' . $name . '" size="' . $field[1]
+      . '" autocomplete="' . $prefix . ' ' . $field[2] . '"' . ($field[3] === '' ? '' : ' inputmode="' . $field[3] . '"')
+      . (in_array($name, mervane_required_fields()) ? ' aria-required="true"' : '') . '>';
+}
+
 // The rows of one address table; the billing and shipping tables differ only in the
-// prefix of their field names. Labels are padded to nine characters.
+// prefix of their field names and autocomplete tokens. A row's label, padded to nine
+// characters, is tied to its first field. Postal codes may hold letters, so zip keeps the
+// keyboard for text.
 function mervane_address_rows($prefix)
 {
    $rows = array(
-      array('Name:', array('first' => 18, 'last' => 15)),
-      array('Address:', array('address' => 37)),
-      array('Address:', array('address2' => 37)),
-      array('City:', array('city' => 21)),
-      array('State:', array('state' => 1)),
-      array('Zip:', array('zip' => 5)),
-      array('Phone:', array('phone' => 37)),
-      array('Fax:', array('fax' => 37)),
-      array('Email:', array('email' => 37)));
+      array('Name:', array(array('first', 18, 'given-name', '', ''), array('last', 15, 'family-name', '', 'Last name'))),
+      array('Address:', array(array('address', 37, 'address-line1', '', ''))),
+      array('Address:', array(array('address2', 37, 'address-line2', '', ''))),
+      array('City:', array(array('city', 21, 'address-level2', '', ''))),
+      array('State:', array(array('state', 1, 'address-level1', '', ''))),
+      array('Zip:', array(array('zip', 5, 'postal-code', '', ''))),
+      array('Phone:', array(array('phone', 37, 'tel', 'tel', ''))),
+      array('Fax:', array(array('fax', 37, 'fax tel', 'tel', ''))),
+      array('Email:', array(array('email', 37, 'email', 'email', ''))));
    foreach ($rows as $row)
    {
       $inputs = array();
-      foreach ($row[1] as $field => $size)
+      foreach ($row[1] as $field)
       {
-         $inputs[] = '<input type="text" name="' . $prefix . '_' . $field . '" size="' . $size . '">';
+         $inputs[] = mervane_address_field($prefix, $field);
       }
-      echo '<tr><td>' . str_pad($row[0], 9) . '</td><td>' . implode(' ', $inputs) . "</td></tr>\r\n";
+      echo '<tr><td><label for="' . $prefix . '_' . $row[1][0][0] . '">' . str_pad($row[0], 9) . '</label></td><td>'
+         . implode(' ', $inputs) . "</td></tr>\r\n";
    }
 }
 
@@ -286,10 +308,12 @@ if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' &&
    $TOTAL = mervane_field('TOTAL');
    $comments = mervane_field('comments');
 
-   if ($billing_first === '' || $billing_last === '' || $billing_address === '' || $billing_city === ''
-      || $billing_state === '' || $billing_zip === '' || $billing_phone === '' || $billing_email === '')
+   foreach (mervane_required_fields() as $name)
    {
-      mervane_redirect($error_url);
+      if (mervane_field($name) === '')
+      {
+         mervane_redirect($error_url);
+      }
    }
 
    // The address becomes a mail header; the pattern's "$" would let a final line feed
@@ -403,9 +427,10 @@ $cart_total = mervane_total($cart['lines'], $monetary_symbol);
 header('Content-Type: text/html; charset=ISO-8859-1');
 ?>
 <!DOCTYPE HTML PUBLIC "-//W3C//DTD HTML 4.01 Transitional//EN">
-<html>
+<html lang="en">
 <head>
 <meta http-equiv="Content-Type" content="text/html; charset=ISO-8859-1">
+<meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Check out</title>
 <style type="text/css">
 body
@@ -484,18 +509,22 @@ input
 <script type="text/javascript">
 function CheckForm(theform)
 {
-   var why = "";
-   if (theform.billing_first.value == "") why += "     Billing: First Name\n";
-   if (theform.billing_last.value == "") why += "     Billing: Last Name\n";
-   if (theform.billing_address.value == "") why += "     Billing: Address\n";
-   if (theform.billing_city.value == "") why += "     Billing: City\n";
-   if (theform.billing_state.value == "") why += "     Billing: State\n";
-   if (theform.billing_zip.value == "") why += "     Billing: Zipcode\n";
-   if (theform.billing_phone.value == "") why += "     Billing: Phone\n";
-   if (theform.billing_email.value == "") why += "     Billing: Email\n";
+   var required = [["billing_first", "First Name"], ["billing_last", "Last Name"], ["billing_address", "Address"],
+      ["billing_city", "City"], ["billing_state", "State"], ["billing_zip", "Zipcode"], ["billing_phone", "Phone"],
+      ["billing_email", "Email"]];
+   var why = "", missing = null, i;
+   for (i = 0; i < required.length; i++)
+   {
+      if (theform[required[i][0]].value == "")
+      {
+         why += "     Billing: " + required[i][1] + "\n";
+         missing = missing || theform[required[i][0]];
+      }
+   }
    if (why != "")
    {
       alert("We're sorry, but you must provide the following field(s) before continuing:\n" + why);
+      missing.focus();
       return false;
    }
    return true;
@@ -504,15 +533,17 @@ function CheckForm(theform)
 </head>
 <body>
 <div id="container">
+<main>
+<h1 style="position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0,0,0,0)">Check out</h1>
 <blockquote>
 <form name="checkout" method="post" action="<?php echo mervane_html(basename(__FILE__)); ?>" onsubmit="return CheckForm(this);">
 <span class="nobr">
 <table class="mervane">
 <tr>
-<td class="mervaneheader"><b>Product Id</b></td>
-<td class="mervaneheader"><b>Product Name</b></td>
-<td class="mervaneheader"><b>Quantity</b></td>
-<td class="mervaneheader"><b>Price</b></td>
+<th class="mervaneheader" scope="col" align="left"><b>Product Id</b></th>
+<th class="mervaneheader" scope="col" align="left"><b>Product Name</b></th>
+<th class="mervaneheader" scope="col" align="left"><b>Quantity</b></th>
+<th class="mervaneheader" scope="col" align="left"><b>Price</b></th>
 </tr>
 <?php
 // Names in the product table are already HTML-encoded and are shown as they are; the
@@ -534,7 +565,7 @@ foreach ($cart['lines'] as $line)
 }
 ?>
 <tr>
-<td class="mervanetotal" colspan="3"><b>TOTAL</b></td>
+<th class="mervanetotal" colspan="3" scope="row" align="left"><b>TOTAL</b></th>
 <td class="mervanetotal" colspan="2" align="right"><b><?php echo $cart_total; ?></b></td>
 </tr>
 </table>
@@ -542,12 +573,12 @@ foreach ($cart['lines'] as $line)
 </span>
 <?php if (count($cart['refused']) > 0) { ?>
 <br>
-<span class="blacktext"><b>These lines of your cart were not accepted and are not part of the order:</b></span>
-<table class="mervane">
+<span class="blacktext" id="refused"><b>These lines of your cart were not accepted and are not part of the order:</b></span>
+<table class="mervane" aria-labelledby="refused">
 <tr>
-<td class="mervaneheader"><b>Product Id</b></td>
-<td class="mervaneheader"><b>Quantity</b></td>
-<td class="mervaneheader"><b>Reason</b></td>
+<th class="mervaneheader" scope="col" align="left"><b>Product Id</b></th>
+<th class="mervaneheader" scope="col" align="left"><b>Quantity</b></th>
+<th class="mervaneheader" scope="col" align="left"><b>Reason</b></th>
 </tr>
 <?php
 foreach ($cart['refused'] as $line)
@@ -564,22 +595,23 @@ foreach ($cart['refused'] as $line)
 <br>
 <span class="blacktext"><b>Please fill out the following information below to complete your order.</b></span>
 <br><br>
-<span class="title"><b>Billing Information:</b></span>
-<table class="blacktext">
+<span class="title" id="billing"><b>Billing Information:</b></span>
+<table class="blacktext" role="group" aria-labelledby="billing">
 <?php mervane_address_rows('billing'); ?>
 </table>
 <br>
-<span class="title"><b>Shipping Information (if different than billing):</b></span>
-<table class="blacktext">
+<span class="title" id="shipping"><b>Shipping Information (if different than billing):</b></span>
+<table class="blacktext" role="group" aria-labelledby="shipping">
 <?php mervane_address_rows('shipping'); ?>
 </table>
 <br>
-<span class="title"><b>Comments/Special Instructions:</b></span><br>
-<textarea name="comments" rows="6" cols="40"></textarea>
+<label class="title" for="comments"><b>Comments/Special Instructions:</b></label><br>
+<textarea name="comments" id="comments" rows="6" cols="40"></textarea>
 <br><br>
 <input type="submit" value="submit order"> <input type="reset" value="Reset">
 </form>
 </blockquote>
+</main>
 </div>
 </body>
 </html>

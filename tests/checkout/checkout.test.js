@@ -31,16 +31,16 @@ test('a first visit gets the empty order page posting to the script itself; a ca
       '<form name="checkout" method="post" action="shop_checkout.php" onsubmit="return CheckForm(this);">',
       `alert("We're sorry, but you must provide the following field(s) before continuing:\\n" + why);`,
       '<td class="mervanetotal" colspan="2" align="right"><b>$0.00</b></td>',
-      '<textarea name="comments" rows="6" cols="40"></textarea>',
+      '<textarea name="comments" id="comments" rows="6" cols="40"></textarea>',
       '<input type="submit" value="submit order"> <input type="reset" value="Reset">']) {
       assert.ok(html.includes(`${line}\r\n`), line);
     }
-    const missing = [...html.matchAll(/why \+= "     Billing: ([^\\]*)\\n"/g)].map((m) => m[1]);
+    const missing = [...html.matchAll(/\["billing_\w+", "([^"]*)"\]/g)].map((m) => m[1]);
     assert.deepEqual(missing, ['First Name', 'Last Name', 'Address', 'City', 'State', 'Zipcode', 'Phone', 'Email']);
     assert.deepEqual(hiddenInputs(html), [['TOTAL', '$0.00']]);
 
-    const rows = [...html.matchAll(/<tr><td>([^<]*)<\/td><td>(.*?)<\/td><\/tr>/g)]
-      .map((m) => m[1] + [...m[2].matchAll(/name="([^"]+)" size="(\d+)"/g)].map((f) => ` ${f[1]}:${f[2]}`).join(''));
+    const rows = [...html.matchAll(/<tr><td><label for="\w+">([^<]*)<\/label><\/td><td>(.*?)<\/td><\/tr>/g)]
+      .map((m) => m[1] + [...m[2].matchAll(/name="([^"]+)" id="[^"]+" size="(\d+)"/g)].map((f) => ` ${f[1]}:${f[2]}`).join(''));
     const table = (who) => [`Name:     ${who}_first:18 ${who}_last:15`, `Address:  ${who}_address:37`,
       `Address:  ${who}_address2:37`, `City:     ${who}_city:21`, `State:    ${who}_state:1`, `Zip:      ${who}_zip:5`,
       `Phone:    ${who}_phone:37`, `Fax:      ${who}_fax:37`, `Email:    ${who}_email:37`];
