@@ -7,32 +7,29 @@ const { spawn } = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-// Product names go into the table HTML-encoded, as the module writes them.
-const { encodeHtml } = require('../browser/lib/markup.js');
-
 const ERROR = [302, 'shop_error.html'];
 const outcome = (response) => [response.status, response.location];
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
 const PHP = process.env.PHP_BINARY || 'php';
 
-// The published script for products [{id, name, price}]: the template, optionally edited,
-// with the PHP array literal in place of the product token.
-function buildScript(products, edit = (t) => t) {
-  const entries = products.map((p) => `   "${p.id}" =>array('product_id'=>'${p.id}', `
-    + `'product_name'=>'${encodeHtml(p.name)}', 'product_price'=>'${p.price}')`);
-  const table = `array(${entries.length ? '\r\n' : ''}${entries.join(',\r\n')})`;
-  return edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')).split('_PRODUCTS_').join(table);
+// Publishes the checkout script into `dir` as the module does for products [{id, name, price}]:
+// the template, or the custom script `edit` makes of it, with the module's product table.
+function publishScript(dir, { products, edit, fileName }) {
+  const host = require('../browser/lib/module.js'); // here, as that module requires this one
+  const cart = { products: products.map((p) => ({ productId: p.id, name: p.name, price: p.price })), phpFileName: fileName };
+  if (edit) cart.checkoutScript = edit(fs.readFileSync(TEMPLATE_PATH, 'latin1'));
+  host.ostrel('publish', host.writeJson(path.join(dir, 'cart.json'), cart), dir);
 }
 
 // Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected.
-// Options: products and edit (see buildScript), fileName, phpArgs and env (extra php arguments
+// Options: products and edit (see publishScript), fileName, phpArgs and env (extra php arguments
 // and environment), expectWarning (a regex for the PHP warnings the case provokes).
 async function withCheckout(options, fn) {
   const fileName = options.fileName || 'mervane_checkout.php';
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
   const errorLog = path.join(dir, '.php-errors.log');
   fs.writeFileSync(errorLog, '');
-  fs.writeFileSync(path.join(dir, fileName), buildScript(options.products, options.edit), 'latin1');
+  publishScript(dir, { ...options, fileName });
   // Errors shown and output buffered, as in the php.ini for development that PHP ships.
   const args = ['-d', `sendmail_path="cat > ${dir}/$(date +%s%N).eml"`, '-d', 'error_reporting=E_ALL',
     '-d', 'output_buffering=4096', '-d', 'display_errors=1', '-d', 'display_startup_errors=1', '-d', 'log_errors=1',

@@ -59,7 +59,7 @@ const median = (xs) => { const s = [...xs].sort((a, b) => a - b), m = s.length >
 const cell = (x, d = 1) => x.toFixed(d).padStart(8);
 
 async function benchSize(server, browser, n) {
-  const site = cartSite({ products: products(n), ready: '', head: HEAD });
+  const site = cartSite({ cart: { products: products(n) }, ready: '', head: HEAD });
   site['index.html'] = site['index.html'].replace('</form>\r\n', '</form>\r\n' + BASELINE);
   const url = server.publish(site);
   const runs = [];

@@ -17,7 +17,7 @@ function ostrelFile() {
   return file;
 }
 
-const ostrel = (...args) => execFileSync(ostrelFile(), args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
+const ostrel = (...args) => execFileSync(ostrelFile(), args, { encoding: 'utf8', maxBuffer: 1 << 28, stdio: ['ignore', 'pipe', 'pipe'] });
 
 const makeFolder = (prefix) => fs.mkdtempSync(path.join(os.tmpdir(), prefix));
 

@@ -1,12 +1,12 @@
 'use strict';
-// Test sites for the cart: the cart script that the module publishes, a page
-// around the cart markup, a small static server on 127.0.0.1, and
-// Debian's Chromium through playwright-core (never a downloaded browser).
+// Test sites for the cart: the page markup, ready script and cart script that
+// the module writes for a cart, a page around them, a small static server on
+// 127.0.0.1, and Debian's Chromium through playwright-core (never a
+// downloaded browser).
 const http = require('http');
 const fs = require('fs');
 const path = require('path');
 const { chromium } = require('playwright-core');
-const { cartMarkup } = require('./markup');
 const { ostrel, makeFolder, writeJson } = require('./module');
 
 const SCRIPT_NAME = 'jquery.mervane-2.0.js';
@@ -14,40 +14,48 @@ const JQUERY_NAME = 'jquery-1.9.1.min.js';
 const JQUERY = fs.readFileSync(require.resolve('jquery/jquery.min.js'));
 const STYLESHEET = fs.readFileSync(path.join(__dirname, 'cart.css'));
 
-// The cart script as the module publishes it for a cart with `texts`
-// (setting name -> text), once per set of texts.
-const scripts = new Map();
-function publishedScript(texts = {}) {
-  const key = JSON.stringify(texts);
-  if (!scripts.has(key)) {
-    const folder = makeFolder('mervane-script-');
-    ostrel('publish', writeJson(path.join(folder, 'cart.json'), texts), path.join(folder, 'site'));
-    scripts.set(key, fs.readFileSync(path.join(folder, 'site/scripts', SCRIPT_NAME)));
+// What the module writes for `cart`, a cart definition as `ostrel` reads it:
+// the page markup and the ready script with "$ID$" left in, and the published
+// cart script. Asked once per definition.
+const outputs = new Map();
+function moduleOutput(cart) {
+  const key = JSON.stringify(cart);
+  if (!outputs.has(key)) {
+    const folder = makeFolder('mervane-cart-');
+    const file = writeJson(path.join(folder, 'cart.json'), cart);
+    ostrel('publish', file, path.join(folder, 'site'));
+    outputs.set(key, { markup: ostrel('render', file, 'html', '--raw'), ready: ostrel('render', file, 'ready', '--raw'),
+      script: fs.readFileSync(path.join(folder, 'site/scripts', SCRIPT_NAME)) });
     fs.rmSync(folder, { recursive: true, force: true });
   }
-  return scripts.get(key);
+  return outputs.get(key);
 }
+
+const withId = (text, id) => text.split('$ID$').join(id);
+const cartMarkup = (cart, id) => withId(moduleOutput(cart).markup, id);
 
 // Every picture name gets the same 40 x 40 square.
 const PICTURE = '<svg xmlns="http://www.w3.org/2000/svg" width="40" height="40"><rect width="40" height="40" fill="#c84"/></svg>';
 
-// A page with the cart markup (or `markup`); `ready` is the body of the
-// document-ready handler, by default starting the cart with `options`
-// (JavaScript source, so hooks can be given).
-function cartPage({ products = [], id = 'cart', options = '{}', ready, head = '', markup } = {}) {
-  const start = ready !== undefined ? ready : `   $("#${id}").mervane(${options});\r\n`;
+// A page with the module's markup of `cart` (or `markup`) under the element id
+// `id`, started by the module's ready script; `options` (JavaScript source, so
+// hooks can be given) start it instead, and `ready` replaces the whole body of
+// the document-ready handler.
+function cartPage({ cart = {}, id = 'cart', options, ready, head = '', markup } = {}) {
+  const start = ready !== undefined ? ready
+    : options !== undefined ? `   $("#${id}").mervane(${options});\r\n` : withId(moduleOutput(cart).ready, id);
   return ['<!DOCTYPE html>', '<html>', '<head>', '<meta charset="utf-8">', '<title>Shop</title>',
     '<link href="mervane.css" rel="stylesheet" type="text/css">',
     `<script type="text/javascript" src="${JQUERY_NAME}"></script>`,
     `<script type="text/javascript" src="${SCRIPT_NAME}"></script>`,
-    head + '</head>', '<body>', (markup !== undefined ? markup : cartMarkup(products, { id })) +
+    head + '</head>', '<body>', (markup !== undefined ? markup : cartMarkup(cart, id)) +
     '<script type="text/javascript">', '$(document).ready(function()', '{', start + '});', '</script>',
     '</body>', '</html>', ''].join('\r\n');
 }
 
-// The files of one test site: the page and the cart script with `texts`.
+// The files of one test site: the page and the module's cart script.
 function cartSite(opts = {}) {
-  return { 'index.html': cartPage(opts), [SCRIPT_NAME]: publishedScript(opts.texts) };
+  return { 'index.html': cartPage(opts), [SCRIPT_NAME]: moduleOutput(opts.cart || {}).script };
 }
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'application/javascript; charset=utf-8', '.css': 'text/css', '.svg': 'image/svg+xml' };
@@ -108,4 +116,4 @@ async function openPage(browser, url, { clock = false, prepare } = {}) {
   return { page, context, problems };
 }
 
-module.exports = { cartPage, cartSite, SiteServer, launchBrowser, openPage };
+module.exports = { cartMarkup, cartSite, SiteServer, launchBrowser, openPage };

@@ -1,8 +1,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { useCart, state, add } = require('./harness');
-const { catalogue } = require('../lib/markup');
+const { useCart, state, add, catalogue } = require('./harness');
 
 const h = useCart();
 
@@ -102,7 +101,7 @@ test('pictures and the picture tip', async () => {
   const tip = page.locator('#cart .tooltip');
   await page.locator('#cart .mvProductImage').first().hover();
   await tip.waitFor();
-  assert.equal(await tip.locator('img').getAttribute('src'), 'img/cake.svg');
+  assert.equal(await tip.locator('img').getAttribute('src'), 'cake.svg');
   assert.equal(await tip.locator('img').evaluate((e) => e.getBoundingClientRect().height), 200);
   const placed = await page.evaluate(() => {
     const $i = $('#cart .mvProductImage').first(), $t = $('#cart .tooltip');
@@ -116,7 +115,7 @@ test('pictures and the picture tip', async () => {
   await tip.waitFor();
   assert.equal(await page.locator('#cart .mvProductImage').count(), 3);
 
-  const plain = await h.open({ options: '{ enableImageTooltip: false }' });
+  const plain = await h.open({ settings: { enableImageTooltip: false } });
   await plain.hover('#cart .mvProductImage >> nth=0');
   await plain.waitForTimeout(300);
   assert.equal(await plain.locator('#cart .tooltip').isVisible(), false);
@@ -131,7 +130,7 @@ test('labels are published exactly and shown as HTML', async () => {
     messageItemAdded: '<em>A\u00f1adido</em> "ok" \u65e5\u672c',
     messageConfirmRemove: 'Drop "_PRODUCTNAME_"? (_PRODUCTNAME_)',
   };
-  const page = await h.open({ texts, options: '{ enableImage: false }' });
+  const page = await h.open({ settings: { ...texts, enableImage: false } });
   const button = page.locator('#cart .mvAddToCart').first();
   assert.deepEqual([await page.locator('#cart a[href="#scart"]').innerHTML(), await button.innerHTML(), await button.getAttribute('title'),
     await page.locator('#cart .mvLabelCategory').textContent()],

@@ -3,9 +3,17 @@
 // fresh browser context per page, and no console or page error tolerated.
 const assert = require('node:assert/strict');
 const { before, after, afterEach } = require('node:test');
-const { SiteServer, cartSite, launchBrowser, openPage } = require('../lib/site');
-const { catalogue } = require('../lib/markup');
+const { SiteServer, cartSite, cartMarkup, launchBrowser, openPage } = require('../lib/site');
 const { addToCart } = require('../lib/module');
+
+// A small catalogue for tests: name, price, category, id, picture, description.
+const catalogue = (rows) => rows.map(([name, price, category, productId, image = '', description = '']) =>
+  ({ name, price, category, productId, image, description }));
+
+// The cart definition of a test cart: `products`, posting to checkout.php, and
+// `settings` (field name -> value) over the defaults.
+const cartOf = (products, settings) => ({ products, phpFileName: 'checkout.php', ...settings });
+const markupOf = (products, id = 'cart') => cartMarkup(cartOf(products), id);
 
 const PRODUCTS = catalogue([
   ['Chocolate Cake', '12.50', 'Cakes', 'SKU1', 'img/cake.svg', 'Rich and dark'],
@@ -30,8 +38,9 @@ function useCart() {
     for (const o of opened) await o.context.close();
     assert.deepEqual(opened.flatMap((o) => o.problems), []);
   });
-  // Serves a site (see cartSite) and opens it, or opens a served site's URL.
-  h.publish = (site = {}) => h.server.publish(cartSite({ products: PRODUCTS, ...site }));
+  // Serves a site (see cartSite; `products` and `settings` make its cart) and
+  // opens it, or opens a served site's URL.
+  h.publish = ({ products = PRODUCTS, settings, ...site } = {}) => h.server.publish(cartSite({ cart: cartOf(products, settings), ...site }));
   h.open = async (site = {}, how = {}) => {
     const url = typeof site === 'string' ? site : h.publish(site);
     const o = await openPage(h.browser, url, how);
@@ -81,4 +90,4 @@ function catchCheckout(page) {
   }));
 }
 
-module.exports = { useCart, state, add, search, catchCheckout, PRODUCTS };
+module.exports = { useCart, state, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };

@@ -1,8 +1,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { useCart, state, add, search } = require('./harness');
-const { catalogue } = require('../lib/markup');
+const { useCart, state, add, search, catalogue } = require('./harness');
 
 const h = useCart();
 const ALL = ['Chocolate Cake', 'Apple Pie', 'Cupcake', 'Cheesecake', 'Bread'];
@@ -72,7 +71,7 @@ test('category filter: distinct categories, containment, clears the search; hidd
 
   const plain = await h.open({ products: catalogue([['Loaf', '1', '', 'L1'], ['Roll', '2', '', 'L2']]) });
   assert.deepEqual([await plain.locator('#cart .mvSelCategory').isVisible(), await plain.locator('#cart .mvLabelCategory').isVisible()], [false, false]);
-  const bare = await h.open({ options: '{ enableSearch: false, enableCategoryFilter: false }' });
+  const bare = await h.open({ settings: { enableSearch: false, enableCategoryFilter: false } });
   assert.deepEqual([await bare.locator('#cart .mvSearchPanel > *').count(), (await state(bare)).shown], [0, ALL]);
 });
 

@@ -1,8 +1,7 @@
 'use strict';
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const { useCart, state, add, catchCheckout, PRODUCTS } = require('./harness');
-const { cartMarkup, catalogue } = require('../lib/markup');
+const { useCart, state, add, catchCheckout, catalogue, markupOf, PRODUCTS } = require('./harness');
 const { addToCart, cartLines } = require('../lib/module');
 
 const h = useCart();
@@ -67,7 +66,7 @@ test('stored entries: others\' lines are kept unshown, bad ones of this cart and
 
 test('a cart list already in the markup is rebuilt, then joined by the stored cart', async () => {
   const list = '<select name="products_selected[]"><option value="SKU2|3">x</option><option value="GONE|1">y</option></select>\r\n';
-  const page = await h.open({ markup: cartMarkup(PRODUCTS).replace('</div>', list + '</div>') });
+  const page = await h.open({ markup: markupOf(PRODUCTS).replace('</div>', list + '</div>') });
   assert.deepEqual((await state(page)).lines, ['Apple Pie 7.25 x3 = 21.75']);
   assert.deepEqual(await page.evaluate(() => { const l = $('#cart select[name="products_selected[]"]')[0]; return [l.multiple, $(l).is(':visible'), l === $('#cart').children().last()[0]]; }),
     [true, false, true]);
@@ -80,7 +79,7 @@ test('carts of a site share the stored cart: each shows and submits its own line
   const teas = catalogue([['Green Tea', '3', '', 'TEA1'], ['Black Tea', '4', '', 'TEA2']]);
   const breads = catalogue([['Rye', '5', '', 'RYE']]);
   const twoCarts = h.publish({
-    markup: cartMarkup(PRODUCTS) + cartMarkup(teas, { id: 'teas' }),
+    markup: markupOf(PRODUCTS) + markupOf(teas, 'teas'),
     ready: '$("#cart").mervane({}); $("#teas").mervane({});\r\n',
   });
   const page = await h.open(twoCarts);
