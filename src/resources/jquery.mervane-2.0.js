@@ -363,9 +363,8 @@
                 '<a href="#" class="mvSkip">Skip to checkout</a>' + panel + '<div class="mvProductList"></div></div>');
             this.$cartBlock = $('<div class="mvTabs" style="display:none"' + this.panelAttributes(1) + '>' +
                 '<div role="table" aria-labelledby="' + id + 'tab1"><div class="mvCartHeader" role="row">' +
-                this.columnHeader(1, labelProducts, 'Products') + this.columnHeader(2, labelPrice, 'Price') +
-                this.columnHeader(3, labelQuantityText, 'Quantity') + this.columnHeader(4, labelSubtotal, 'Subtotal') +
-                '<div class="mvCartTitle mvCartTitle5" role="cell"></div>' +
+                this.columnHeader(1, labelProducts) + this.columnHeader(2, labelPrice) +
+                this.columnHeader(3, labelQuantityText) + this.columnHeader(4, labelSubtotal) + this.columnHeader(5, '') +
                 '</div><div class="mvCartList" role="rowgroup"></div></div></div>');
             this.$el.append(this.$productBlock, this.$cartBlock);
 
@@ -402,9 +401,11 @@
                 which + '" tabindex="0"';
         },
 
-        columnHeader: function (column, label, fallback) {
-            return '<div class="mvCartTitle mvCartTitle' + column + '" role="columnheader"' +
-                fallbackName(label, fallback) + '>' + label + '</div>';
+        // A title without text heads nothing: the fifth column's, or one whose
+        // label is left empty. The controls below name themselves.
+        columnHeader: function (column, label) {
+            return '<div class="mvCartTitle mvCartTitle' + column + '" role="' +
+                (plainText(label) === '' ? 'cell' : 'columnheader') + '">' + label + '</div>';
         },
 
         // "All" first, then each distinct non-empty category in catalogue
