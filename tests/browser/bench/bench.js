@@ -4,8 +4,9 @@
 // each against a baseline in the same page: the same product blocks, plain,
 // rendered once with one innerHTML assignment. Which side runs first
 // alternates from run to run; the side that ran first is removed before the
-// other starts. Every step ends after the next frame has been rendered.
-// Prints medians and ratios of one run; asserts nothing.
+// other starts. Every step ends after the next frame has been rendered. Then
+// a phone's start-up (see benchPhone). Prints medians and ratios of one run;
+// asserts nothing.
 const { SiteServer, cartSite, launchBrowser } = require('../lib/site');
 
 const SIZES = (process.env.BENCH_SIZES || '1000,5000,10000').split(',').map(Number);
@@ -21,18 +22,23 @@ const products = (n) => Array.from({ length: n }, (_, i) => ({
 
 // Runs in the page. The baseline builds the blocks from the hidden inputs as
 // the default templates and texts do, and the bench checks that both sides
-// draw the same blocks (the plug-in's inline style aside).
+// draw the same blocks (the plug-in's inline style aside). The longest task
+// is kept for the phone.
 const HEAD = `<script>
+var longest = 0;
+new PerformanceObserver(function (list) { list.getEntries().forEach(function (e) { longest = Math.max(longest, e.duration); }); })
+  .observe({ type: 'longtask', buffered: true });
 function nextFrame() { return new Promise(function (r) { requestAnimationFrame(function () { setTimeout(r, 0); }); }); }
 function timed(step) { return nextFrame().then(function () { var t0 = performance.now(); step(); return nextFrame().then(function () { return performance.now() - t0; }); }); }
 function baselineHtml(container) {
   return $(container).find('input[type=hidden]').map(function (n) {
-    var a = function (name) { return $(this).attr(name) || ''; }.bind(this), img = a('pimage');
+    var a = function (name) { return $(this).attr(name) || ''; }.bind(this), img = a('pimage'), q = 'mv1-q' + n;
     return '<div class="mvProducts"><div class="mvPDiv1">' + (img ? '<img class="mvProductImage" src="' + img + '" alt="">' : '') +
       '</div><div class="mvPDiv2"><strong>' + a('pname') + '</strong><br>Category: ' + a('pcategory') + '<br><small>' +
-      a('pdesc') + '</small><br><strong>Price: ' + a('pprice') + '</strong></div><div class="mvPDiv3"><label class="mvLabelQuantity">' +
-      'Quantity:</label><input type="text" class="mvTxtQuantity" value="1"><a href="#" class="mvAddToCart" rel="' + n +
-      '" title="Add to Cart">Add to Cart</a></div></div>';
+      a('pdesc') + '</small><br><strong>Price: ' + a('pprice') + '</strong></div><div class="mvPDiv3"><label class="mvLabelQuantity" ' +
+      'for="' + q + '">Quantity:</label><input type="text" class="mvTxtQuantity" value="1" id="' + q + '" inputmode="decimal" ' +
+      'aria-label="Quantity ' + a('pname') + '"><a href="#" class="mvAddToCart" role="button" rel="' + n +
+      '" title="Add to Cart" aria-label="Add to Cart ' + a('pname') + '">Add to Cart</a></div></div>';
   }).get().join('');
 }
 async function bench(key, pluginFirst) {
@@ -76,6 +82,23 @@ async function benchSize(server, browser, n) {
     ` ${cell(med('narrow'))} ${cell(med('narrow') / b, 2)} (${runs[0].shown}) | ${cell(med('widen'))} ${cell(med('widen') / b, 2)}`);
 }
 
+// A phone: a 390 x 844 screen, the processor four times slower, 1,000
+// products; from navigation until the list is drawn, and the longest task.
+async function benchPhone(server, browser) {
+  const url = server.publish(cartSite({ cart: { products: products(1000) }, head: HEAD, ready: '$("#cart").mervane(); ' +
+    'nextFrame().then(function () { var t = performance.now(); setTimeout(function () { window.phone = [t, longest]; }, 500); });' }));
+  const runs = [];
+  for (let r = 0; r < RUNS; r++) {
+    const page = await browser.newPage({ viewport: { width: 390, height: 844 } });
+    await (await page.context().newCDPSession(page)).send('Emulation.setCPUThrottlingRate', { rate: 4 });
+    await page.goto(url);
+    runs.push(await (await page.waitForFunction(() => window.phone, null, { timeout: 60000 })).jsonValue());
+    await page.close();
+  }
+  const med = (i) => cell(median(runs.map((m) => m[i])), 0);
+  console.log(`phone, 1,000 products: list drawn ${med(0)}, longest task ${med(1)}`);
+}
+
 async function main() {
   const server = await new SiteServer().start();
   const browser = await launchBrowser();
@@ -83,6 +106,7 @@ async function main() {
   console.log('products | baseline | start-up  ratio | keystroke  ratio (shown) | back to all  ratio');
   try {
     for (const n of SIZES) await benchSize(server, browser, n);
+    await benchPhone(server, browser);
   } finally {
     await browser.close();
     await server.close();
