@@ -532,7 +532,7 @@ function CheckForm(theform)
 </script>
 </head>
 <body>
-<div id="container">
+<div id="container" style="max-width:100%">
 <main>
 <h1 style="position:absolute;width:1px;height:1px;overflow:hidden;clip:rect(0,0,0,0)">Check out</h1>
 <blockquote>
