@@ -51,26 +51,7 @@ void AppendFromEditor(ProductRows& rows, ProductForm form,
   rows.Insert(rows.Count(), product);
 }
 
-std::optional<size_t> WidestRow(const ProductList& products,
-                                OString CProduct::*field,
-                                const TextMeasure& measure) {
-  std::optional<size_t> widest;
-  int widestWidth = 0;
-  for (size_t row = 0; row < products.Size(); ++row) {
-    int width = measure(products[row].*field);
-    if (!widest || width > widestWidth) {
-      widest = row;
-      widestWidth = width;
-    }
-  }
-  return widest;
-}
-
 }  // namespace
-
-void FillRows(ProductRows& rows, const ProductList& products) {
-  for (const CProduct& product : products) rows.Insert(rows.Count(), product);
-}
 
 void ApplyRows(const ProductRows& rows, ProductList& products) {
   products.Resize(0);
@@ -128,23 +109,8 @@ void MoveFirstSelected(ProductRows& rows, int step) {
   rows.SelectAndFocus(target);
 }
 
-int ColumnWidth(int fitsContents, int fitsContentsAndHeader) {
-  return std::max({fitsContents, fitsContentsAndHeader, kNarrowestColumn});
-}
-
-ProductList WidestProducts(const ProductList& products,
-                           const std::vector<OString CProduct::*>& fields,
-                           const TextMeasure& measure) {
-  std::vector<size_t> widest;
-  for (OString CProduct::*field : fields) {
-    std::optional<size_t> row = WidestRow(products, field, measure);
-    if (row && std::find(widest.begin(), widest.end(), *row) == widest.end()) {
-      widest.push_back(*row);
-    }
-  }
-  ProductList chosen;
-  for (size_t row : widest) chosen.Append(products[row]);
-  return chosen;
+int ColumnWidth(int fitsContents, int fitsHeading) {
+  return std::max({fitsContents, fitsHeading, kNarrowestColumn});
 }
 
 void ShowForm(const ProductForm& form, FormControls& controls) {

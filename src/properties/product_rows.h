@@ -1,6 +1,6 @@
 // The rules of the Products page and of its product dialog, apart from any
 // window: what Add, Edit, Clone, Remove and the moves do to the list's rows
-// and their selection, how the columns are sized, and how the dialog's
+// and their selection, how wide a column is, and how the dialog's
 // fields travel to and from its controls.
 #ifndef MERVANE_PROPERTIES_PRODUCT_ROWS_H_
 #define MERVANE_PROPERTIES_PRODUCT_ROWS_H_
@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <vector>
 
 #include "model/product.h"
 #include "ostrel/types.h"
@@ -54,7 +53,6 @@ struct ProductForm {
 // Shows the form modally; true when it was closed with OK.
 using ProductEditor = std::function<bool(ProductForm&)>;
 
-void FillRows(ProductRows& rows, const ProductList& products);
 // The catalogue in row order, replacing what the list held.
 void ApplyRows(const ProductRows& rows, ProductList& products);
 
@@ -68,19 +66,9 @@ void RemoveSelected(ProductRows& rows);
 // and focuses it there; nothing happens at either end.
 void MoveFirstSelected(ProductRows& rows, int step);
 
-// A column's width from the width that fits its contents and the width that
-// fits its contents and its header.
-int ColumnWidth(int fitsContents, int fitsContentsAndHeader);
-
-// A width of a text as the list would draw it.
-using TextMeasure = std::function<int(const OString&)>;
-
-// For each field in turn, the product whose text in it measures widest
-// (the first of equals), without repeats: all that the column widths
-// depend on.
-ProductList WidestProducts(const ProductList& products,
-                           const std::vector<OString CProduct::*>& fields,
-                           const TextMeasure& measure);
+// A list column's width from the width that fits its contents and the width
+// that fits its heading: the wider, and never under 10 pixels.
+int ColumnWidth(int fitsContents, int fitsHeading);
 
 // The product dialog's controls, by control id.
 class FormControls {

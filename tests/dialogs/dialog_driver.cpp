@@ -86,6 +86,13 @@ HWND Driver::Control(HWND parent, int id) const {
   return control;
 }
 
+HWND Driver::Focus() const {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(dialogThread_, &info);
+  return info.hwndFocus;
+}
+
 HWND Driver::CurrentPage(HWND sheet) const {
   return reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
 }
@@ -132,6 +139,16 @@ std::wstring Driver::Text(HWND control) const {
 std::wstring ListRows(HWND list) {
   return ItemTexts<LVITEMW>(list, LVM_GETITEMTEXTW,
                             static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)));
+}
+
+bool ColumnsHold(HWND list, const std::vector<std::wstring>& texts) {
+  auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const LRESULT margins = 2 * SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0);
+  WPARAM column = 0;
+  return std::all_of(texts.begin(), texts.end(), [&](const std::wstring& text) {
+    return SendMessageW(list, LVM_GETCOLUMNWIDTH, column++, 0) >=
+           SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())) + margins;
+  });
 }
 
 std::string RunDriven(const std::function<void()>& modal,

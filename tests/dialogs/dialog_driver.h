@@ -28,6 +28,8 @@ class Driver {
   void WaitUntilClosed(HWND window) const;
   // A control of `parent`, once it exists.
   HWND Control(HWND parent, int id) const;
+  // The window with the keyboard focus on the dialog thread.
+  HWND Focus() const;
 
   // Property sheets: the page shown, selecting a page by index, and the
   // sheet's buttons (PSBTN_OK, PSBTN_CANCEL, PSBTN_HELP).
@@ -71,6 +73,9 @@ std::wstring ItemTexts(HWND control, UINT message, int count, UINT mask = 0) {
 
 // A list view's first column, row by row.
 std::wstring ListRows(HWND list);
+// Each of a list view's first columns is at least as wide as its text (a
+// heading or a row's) in the list's font between the header's margins.
+bool ColumnsHold(HWND list, const std::vector<std::wstring>& texts);
 
 // Runs `modal` on this thread while `script` drives it from a second one.
 // Returns what went wrong in the script, empty when it ran to its end. A

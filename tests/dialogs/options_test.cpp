@@ -55,6 +55,15 @@ HWND OpenEditor(const Driver& d, HWND page, const wchar_t* caption) {
   return d.WaitForWindow(caption);
 }
 
+// Adds a row through the field editor's Add button and field dialog.
+void AddField(const Driver& d, HWND editor, const std::wstring& name, const std::wstring& value) {
+  d.Click(d.Control(editor, IDC_FIELDS_ADD));
+  HWND field = d.WaitForWindow(L"Add Field");
+  d.SetText(d.Control(field, IDC_FIELD_NAME), name);
+  d.SetText(d.Control(field, IDC_FIELD_VALUE), value);
+  d.Finish(field, IDOK);
+}
+
 TEST(OptionsPage, FieldsSwitchesAndUrlReachTheCartOnOkOnly) {
   for (int button : {PSBTN_OK, PSBTN_CANCEL}) {
     CartSettings cart;
@@ -80,11 +89,7 @@ TEST(OptionsPage, FieldsSwitchesAndUrlReachTheCartOnOkOnly) {
       EXPECT_EQ(ListRows(d.Control(editor, IDC_FIELDS_LIST)), L"instId,note,");
       d.Finish(editor, IDCANCEL);
       editor = OpenEditor(d, page, kFields);
-      d.Click(d.Control(editor, IDC_FIELDS_ADD));
-      HWND field = d.WaitForWindow(L"Add Field");
-      d.SetText(d.Control(field, IDC_FIELD_NAME), L"cartId");
-      d.SetText(d.Control(field, IDC_FIELD_VALUE), L"x\r\ny");
-      d.Finish(field, IDOK);
+      AddField(d, editor, L"cartId", L"x\r\ny");
       HWND rows = d.Control(editor, IDC_FIELDS_LIST);
       d.WaitUntil([&] { return ListRows(rows) == L"instId,note,cartId,"; }, "a third row");
       d.Finish(editor, IDOK);
@@ -101,7 +106,7 @@ TEST(OptionsPage, FieldsSwitchesAndUrlReachTheCartOnOkOnly) {
 }
 
 // Edited back to the default, the script is stored empty; otherwise whole.
-TEST(OptionsPage, PresetsOnEachPickAndTheScriptEditorWithoutALengthLimit) {
+TEST(OptionsPage, PresetsOnEachPickTheFieldEditorAfterOtherAndTheScriptEditor) {
   const OString worldPay(FindGateway(2)->address);
   for (bool backToDefault : {false, true}) {
     CartSettings cart;
@@ -117,6 +122,13 @@ TEST(OptionsPage, PresetsOnEachPickAndTheScriptEditorWithoutALengthLimit) {
       HWND page = d.SelectPage(sheet, 2);
       EXPECT_EQ(Pick(d, page, 2), L"disabled:" + worldPay);
       EXPECT_EQ(Pick(d, page, 5), L"enabled:" + worldPay);
+      HWND fields = OpenEditor(d, page, L"Payment Processor Hidden Fields");
+      HWND rows = d.Control(fields, IDC_FIELDS_LIST);
+      EXPECT_TRUE(ColumnsHold(rows, {L"Name", L"Value"}));
+      AddField(d, fields, L"a_long\tfield_name", L"a value");
+      d.WaitUntil([&] { return ListRows(rows) == L"a_long field_name,"; }, "the row, on one line");
+      EXPECT_TRUE(ColumnsHold(rows, {L"a_long field_name", L"Value"}));
+      d.Finish(fields, IDCANCEL);
       EXPECT_EQ(Pick(d, page, 0), L"disabled:mervane_checkout.php");
 
       HWND editor = OpenEditor(d, page, L"Edit HTML");

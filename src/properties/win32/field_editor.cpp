@@ -1,7 +1,8 @@
 #include "properties/win32/field_editor.h"
 
+#include <iterator>
+
 #include "properties/win32/field_dialog.h"
-#include "properties/win32/list_columns.h"
 #include "resources/resource_ids.h"
 
 namespace mervane {
@@ -9,10 +10,9 @@ namespace mervane {
 namespace {
 
 constexpr const wchar_t* kHeadings[] = {L"Name", L"Value"};
-constexpr int kColumns = 2;
 
 void AddColumns(HWND list) {
-  for (int column = 0; column < kColumns; ++column) {
+  for (int column = 0; column < static_cast<int>(std::size(kHeadings)); ++column) {
     LVCOLUMNW described = {};
     described.mask = LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
     described.fmt = LVCFMT_LEFT;
@@ -35,24 +35,27 @@ bool CFieldEditor::OnInitDialog() {
   SendMessageW(List(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                LVS_EX_FULLROWSELECT);
   AddColumns(List());
+  columns_.emplace(List());
   rows_ = ParseFieldRows(fields_);
   for (size_t index = 0; index < rows_.size(); ++index) ShowRow(index, true);
-  FitListColumns(List(), kColumns);
   return true;
 }
 
-// Writes a row's name and value into the list, as a new item or over its own.
-void CFieldEditor::ShowRow(size_t index, bool inserted) const {
-  const FieldRow& row = rows_[index];
+// Writes a row's name and value into the list, as a new item or over its
+// own, each on one line, and widens the columns that do not fit them.
+void CFieldEditor::ShowRow(size_t index, bool inserted) {
+  const std::vector<OString> shown = {ShownInList(rows_[index].name),
+                                      ShownInList(rows_[index].value)};
   LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = static_cast<int>(index);
-  item.pszText = const_cast<wchar_t*>(row.name.c_str());
+  item.pszText = const_cast<wchar_t*>(shown[0].c_str());
   SendMessageW(List(), inserted ? LVM_INSERTITEMW : LVM_SETITEMW, 0,
                reinterpret_cast<LPARAM>(&item));
   item.iSubItem = 1;
-  item.pszText = const_cast<wchar_t*>(row.value.c_str());
+  item.pszText = const_cast<wchar_t*>(shown[1].c_str());
   SendMessageW(List(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  columns_->Fit(shown);
 }
 
 int CFieldEditor::SelectedRow() const {

@@ -3,9 +3,12 @@
 #ifndef MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 #define MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 
+#include <optional>
+
 #include "ostrel/types.h"
 #include "properties/hidden_fields.h"
 #include "properties/win32/dialog.h"
+#include "properties/win32/list_columns.h"
 
 namespace mervane {
 
@@ -23,7 +26,7 @@ class CFieldEditor : public ModalDialog {
 
  private:
   HWND List() const;
-  void ShowRow(size_t index, bool inserted) const;
+  void ShowRow(size_t index, bool inserted);
   int SelectedRow() const;
   void OnAdd();
   void OnEditRow();
@@ -31,6 +34,7 @@ class CFieldEditor : public ModalDialog {
 
   OStringList& fields_;
   FieldRows rows_;
+  std::optional<ListColumns> columns_;
 };
 
 }  // namespace mervane

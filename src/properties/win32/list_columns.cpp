@@ -2,30 +2,114 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "framework/text.h"
 #include "properties/product_rows.h"
 
 namespace mervane {
 
 namespace {
 
-int AutoWidth(HWND list, int column, int rule) {
-  SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), rule);
-  return static_cast<int>(
-      SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+// The list asks for at most this many characters of a text when it draws.
+constexpr size_t kShownCharacters = 259;
+constexpr wchar_t kProbe[] = L"M";
+
+HFONT FontOf(HWND window) {
+  return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
+// The heading as the header draws it: its text between the header's margins.
+int HeadingWidth(HWND header, int column) {
+  wchar_t text[64] = {};
+  HDITEMW item = {};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = 64;
+  SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(column),
+               reinterpret_cast<LPARAM>(&item));
+  HDC dc = GetDC(header);
+  HGDIOBJ oldFont = SelectObject(dc, FontOf(header));
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+  SelectObject(dc, oldFont);
+  ReleaseDC(header, dc);
+  const int margin = static_cast<int>(SendMessageW(header, HDM_GETBITMAPMARGIN, 0, 0));
+  return static_cast<int>(size.cx) + 2 * margin;
 }
 
 }  // namespace
 
-void FitListColumns(HWND list, int columns) {
-  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+OString ShownInList(const OString& text) {
+  return OneLine(text.substr(0, kShownCharacters));
+}
+
+ListColumns::ListColumns(HWND list)
+    : list_(list),
+      measure_(CreateCompatibleDC(nullptr)),
+      oldFont_(SelectObject(measure_, FontOf(list))) {
+  HWND header = ListView_GetHeader(list_);
+  const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+  LearnPadding(static_cast<size_t>(columns));
   for (int column = 0; column < columns; ++column) {
-    const int entries = AutoWidth(list, column, LVSCW_AUTOSIZE);
-    const int withHeading = AutoWidth(list, column, LVSCW_AUTOSIZE_USEHEADER);
-    SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
-                 ColumnWidth(entries, withHeading));
+    needed_.push_back(ColumnWidth(0, HeadingWidth(header, column)));
   }
-  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+  Apply();
+}
+
+ListColumns::~ListColumns() {
+  SelectObject(measure_, oldFont_);
+  DeleteDC(measure_);
+}
+
+void ListColumns::Fit(const std::vector<OString>& rowTexts) {
+  Widen(rowTexts);
+  Apply();
+}
+
+void ListColumns::Widen(const std::vector<OString>& rowTexts) {
+  for (size_t column = 0; column < rowTexts.size() && column < needed_.size(); ++column) {
+    needed_[column] =
+        std::max(needed_[column], TextWidth(rowTexts[column]) + padding_[column]);
+  }
+}
+
+// Columns the user widened by hand stay as wide.
+void ListColumns::Apply() const {
+  if (needed_.empty()) return;
+  const int last = static_cast<int>(needed_.size()) - 1;
+  int others = 0;
+  for (int column = 0; column < last; ++column) {
+    int width = ListView_GetColumnWidth(list_, column);
+    if (width < needed_[column]) ListView_SetColumnWidth(list_, column, width = needed_[column]);
+    others += width;
+  }
+  RECT client = {};
+  GetClientRect(list_, &client);
+  const int fill = std::max(needed_[last], static_cast<int>(client.right) - others);
+  if (ListView_GetColumnWidth(list_, last) != fill) ListView_SetColumnWidth(list_, last, fill);
+}
+
+int ListColumns::TextWidth(const OString& text) const {
+  SIZE size = {};
+  GetTextExtentPoint32W(measure_, text.c_str(), static_cast<int>(text.size()), &size);
+  return static_cast<int>(size.cx);
+}
+
+// The list's own fit of a one-row list, less the text's width; measured on
+// a row of its own while the list is still empty, so that it costs nothing.
+void ListColumns::LearnPadding(size_t columns) {
+  LVITEMW probe = {};
+  probe.mask = LVIF_TEXT;
+  probe.pszText = const_cast<wchar_t*>(kProbe);
+  ListView_InsertItem(list_, &probe);
+  for (size_t column = 0; column < columns; ++column) {
+    const int c = static_cast<int>(column);
+    ListView_SetItemText(list_, 0, c, const_cast<wchar_t*>(kProbe));
+    ListView_SetColumnWidth(list_, c, LVSCW_AUTOSIZE);
+    padding_.push_back(ListView_GetColumnWidth(list_, c) - TextWidth(kProbe));
+  }
+  ListView_DeleteItem(list_, 0);
 }
 
 }  // namespace mervane

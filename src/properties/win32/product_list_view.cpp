@@ -1,8 +1,6 @@
 #include "properties/win32/product_list_view.h"
 
-#include <algorithm>
 #include <array>
-#include <vector>
 
 namespace mervane {
 
@@ -19,56 +17,32 @@ constexpr std::array<Column, 3> kColumns = {{
     {L"SKU", &CProduct::productId},
 }};
 
-constexpr int kLastColumn = static_cast<int>(kColumns.size()) - 1;
-
-// The list asks for at most this many characters of a text when it draws.
-constexpr int kShownCharacters = 259;
-
-int WidthAfter(HWND list, int column, int rule) {
-  ListView_SetColumnWidth(list, column, rule);
-  return ListView_GetColumnWidth(list, column);
-}
-
-std::vector<OString CProduct::*> ColumnFields() {
-  std::vector<OString CProduct::*> fields;
-  for (const Column& c : kColumns) fields.push_back(c.field);
-  return fields;
-}
-
-// The rows whose column texts are widest in the list's font.
-ProductList WidestProducts(HWND list, const ProductList& products) {
-  HDC dc = GetDC(list);
-  auto font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
-  HGDIOBJ oldFont = SelectObject(dc, font);
-  ProductList widest = WidestProducts(products, ColumnFields(), [dc](const OString& text) {
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, text.c_str(),
-                          std::min(static_cast<int>(text.size()), kShownCharacters),
-                          &size);
-    return static_cast<int>(size.cx);
-  });
-  SelectObject(dc, oldFont);
-  ReleaseDC(list, dc);
-  return widest;
+std::vector<OString> ShownTexts(const CProduct& product) {
+  std::vector<OString> texts;
+  for (const Column& c : kColumns) texts.push_back(ShownInList(product.*c.field));
+  return texts;
 }
 
 }  // namespace
 
-// The list sizes a column to its contents by asking every row for its text,
-// with a device context per text; the widest rows alone give the same
-// widths far sooner. Only the last column's header fit, which fills what is
-// left of the list's width, waits for all rows and their scroll bar.
+// Measuring every row takes one device context for all of them, far sooner
+// than the list's own fit, which asks each row for its text and takes a
+// device context per text.
 void ProductListView::Fill(const ProductList& products) {
   InsertColumns();
   ListView_SetExtendedListViewStyleEx(list_, LVS_EX_FULLROWSELECT,
                                       LVS_EX_FULLROWSELECT);
-  RedrawPause pause(list_);
-  FillRows(*this, WidestProducts(list_, products));
-  int lastContents = SizeColumns();
-  EraseAll();
-  ListView_SetItemCount(list_, static_cast<int>(products.Size()));
-  FillRows(*this, products);
-  SizeColumn(kLastColumn, lastContents);
+  columns_.emplace(list_);
+  {
+    RedrawPause pause(list_);
+    ListView_SetItemCount(list_, static_cast<int>(products.Size()));
+    for (const CProduct& product : products) {
+      InsertRow(Count(), product);
+      columns_->Widen(ShownTexts(product));
+    }
+  }
+  columns_->Apply();
+  ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
 size_t ProductListView::Count() const {
@@ -90,6 +64,11 @@ const CProduct& ProductListView::Product(size_t row) const {
 }
 
 void ProductListView::Insert(size_t row, const CProduct& product) {
+  InsertRow(row, product);
+  columns_->Fit(ShownTexts(product));
+}
+
+void ProductListView::InsertRow(size_t row, const CProduct& product) {
   LVITEMW item = {};
   item.mask = LVIF_TEXT | LVIF_PARAM;
   item.iItem = static_cast<int>(row);
@@ -109,6 +88,7 @@ void ProductListView::EraseAll() { ListView_DeleteAllItems(list_); }
 void ProductListView::Replace(size_t row, const CProduct& product) {
   *RowProduct(row) = product;
   ListView_Update(list_, static_cast<int>(row));
+  columns_->Fit(ShownTexts(product));
 }
 
 void ProductListView::SelectAndFocus(size_t row) {
@@ -126,7 +106,7 @@ void ProductListView::ShowText(NMLVDISPINFOW& info) {
   }
   const auto* product = reinterpret_cast<const CProduct*>(item.lParam);
   if (product == nullptr) return;
-  lstrcpynW(item.pszText, (product->*kColumns[column].field).c_str(),
+  lstrcpynW(item.pszText, ShownInList(product->*kColumns[column].field).c_str(),
             item.cchTextMax);
 }
 
@@ -142,20 +122,6 @@ void ProductListView::InsertColumns() const {
     column.pszText = const_cast<wchar_t*>(kColumns[i].header);
     ListView_InsertColumn(list_, static_cast<int>(i), &column);
   }
-}
-
-int ProductListView::SizeColumns() const {
-  int contents = 0;
-  for (int i = 0; i <= kLastColumn; ++i) {
-    contents = WidthAfter(list_, i, LVSCW_AUTOSIZE);
-    SizeColumn(i, contents);
-  }
-  return contents;
-}
-
-void ProductListView::SizeColumn(int column, int contents) const {
-  int withHeader = WidthAfter(list_, column, LVSCW_AUTOSIZE_USEHEADER);
-  ListView_SetColumnWidth(list_, column, ColumnWidth(contents, withHeader));
 }
 
 CProduct* ProductListView::RowProduct(size_t row) const {

@@ -7,7 +7,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+#include <vector>
+
 #include "properties/product_rows.h"
+#include "properties/win32/list_columns.h"
 
 namespace mervane {
 
@@ -15,32 +19,33 @@ class ProductListView : public ProductRows {
  public:
   explicit ProductListView(HWND list) : list_(list) {}
 
-  // The three columns, full-row selection, the rows, then the widths.
+  // The three columns, full-row selection, the rows and the widths; the
+  // first row takes the list's focus mark, so that the focus shows.
   void Fill(const ProductList& products);
 
   size_t Count() const override;
   std::optional<size_t> FirstSelected() const override;
   size_t SelectedCount() const override;
   const CProduct& Product(size_t row) const override;
+  // A new or changed row widens the columns it does not fit.
   void Insert(size_t row, const CProduct& product) override;
   void Erase(size_t row) override;
   void EraseAll() override;
   void Replace(size_t row, const CProduct& product) override;
   void SelectAndFocus(size_t row) override;
 
-  // LVN_GETDISPINFOW: a row's column text from its product.
+  // LVN_GETDISPINFOW: a row's column text from its product, on one line.
   static void ShowText(NMLVDISPINFOW& info);
   // LVN_DELETEITEM: the row's product goes with the row.
   static void ForgetRow(const NMLISTVIEW& row);
 
  private:
   void InsertColumns() const;
-  // Sizes every column in order; the last column's contents width.
-  int SizeColumns() const;
-  void SizeColumn(int column, int contents) const;
+  void InsertRow(size_t row, const CProduct& product);
   CProduct* RowProduct(size_t row) const;
 
   HWND list_;
+  std::optional<ListColumns> columns_;
 };
 
 // Switches a window's redrawing off for a scope and repaints it after.

@@ -123,17 +123,6 @@ TEST(ProductRowsTest, ColumnsFitTheWiderMeasureButNeverUnderTenPixels) {
   EXPECT_EQ(ColumnWidth(5, 3), 10);
   EXPECT_EQ(ColumnWidth(40, 60), 60);
   EXPECT_EQ(ColumnWidth(80, 60), 80);
-
-  ProductList products;
-  for (const char* text : {"a", "bbb", "cc", "bbb"}) products.Append(FakeRows::Named(text));
-  products[2].description = U("widest");
-  auto length = [](const OString& text) { return static_cast<int>(text.size()); };
-  ProductList widest = WidestProducts(
-      products, {&CProduct::name, &CProduct::description, &CProduct::productId}, length);
-  ASSERT_EQ(widest.Size(), 2u);  // the SKU's widest is the name's, kept once
-  EXPECT_EQ(widest[0], products[1]);
-  EXPECT_EQ(widest[1], products[2]);
-  EXPECT_EQ(WidestProducts({}, {&CProduct::name}, length).Size(), 0u);
 }
 
 struct FakeControls : FormControls {
