@@ -1,18 +1,40 @@
 // The real properties sheet under Wine: what each way of closing it stores,
-// the parents it opens over, the credit link and the controls' version.
+// the parents it opens over, the credit link, the guide that Help, F1 and
+// the link open, and the controls' version.
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <cstdio>
+#include <atomic>
 
 #include "framework/text.h"
 #include "host/extension.h"
 #include "ostrel/archive.h"
+#include "properties/win32/shell_open.h"
 #include "resources/resource_ids.h"
 #include "sheet_harness.h"
 
 namespace mervane::dialogs {
 namespace {
+
+// The program carries the module's suffix, so its guide is named as the
+// module's is.
+std::wstring Guide() {
+  std::wstring path(MAX_PATH, L'\0');
+  path.resize(GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+  return path.replace(path.rfind(L".uoex"), 5, L".pdf");
+}
+
+std::atomic<int> guideOpened = 0, otherOpened = 0;
+
+void Record(const std::wstring& document) { ++(document == Guide() ? guideOpened : otherOpened); }
+
+// No test of this program hands anything to the real shell.
+[[maybe_unused]] const DocumentOpener kRealShell = ReplaceDocumentOpener(&Record);
+
+void ExpectGuide(const Driver& d, const std::string& how, const std::function<void()>& ask) {
+  const int before = guideOpened;
+  ask();
+  d.WaitUntil([&] { return guideOpened == before + 1; }, how + " to open the guide");
+}
 
 // Texts the sheet must carry through unchanged, whatever a page does.
 CartSettings CartWithAwkwardTexts() {
@@ -64,11 +86,8 @@ TEST(Sheet, PropertiesOpensOverANullDestroyedOrLiveParentEveryTime) {
   CMervaneExtension widget;
   const auto before = WidgetBlock(widget);
   for (HWND parent : {HWND{nullptr}, gone, host, host}) {
-    const auto start = std::chrono::steady_clock::now();
     std::string failure = RunDriven([&] { widget.Properties(parent); }, [&](const Driver& d) {
       HWND sheet = d.WaitForWindow(kSheetCaption);
-      std::chrono::duration<double, std::milli> opening = std::chrono::steady_clock::now() - start;
-      std::printf("sheet open after %.0f ms\n", opening.count());
       EXPECT_EQ(GetWindow(sheet, GW_OWNER), parent == host ? host : nullptr);
       EXPECT_EQ(IsWindowEnabled(host), parent != host) << "a modal sheet disables its owner";
       d.Press(sheet, PSBTN_OK);
@@ -80,7 +99,7 @@ TEST(Sheet, PropertiesOpensOverANullDestroyedOrLiveParentEveryTime) {
   DestroyWindow(host);
 }
 
-TEST(Sheet, CreditLinkHelpAndVersion6Controls) {
+TEST(Sheet, CreditLinkHelpF1AndVersion6Controls) {
   CartSettings cart;
   SheetRun run = RunSheet(cart, [](const Driver& d, HWND sheet) {
     HWND link = d.Control(sheet, IDC_CREDIT_LINK);
@@ -107,9 +126,21 @@ TEST(Sheet, CreditLinkHelpAndVersion6Controls) {
                              MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)))
         << "the link sets its own pointer";
 
-    d.Press(sheet, PSBTN_HELP);
-    Sleep(200);
-    EXPECT_EQ(d.Windows(), std::vector<HWND>{sheet}) << "Help reports nothing";
+    // F1 reaches the focused control as WM_HELP.
+    HELPINFO f1 = {sizeof(f1), HELPINFO_WINDOW, 0, nullptr, 0, {}};
+    auto pressF1 = [&](HWND control) { SendMessageW(control, WM_HELP, 0, reinterpret_cast<LPARAM>(&f1)); };
+    for (int index = 0; index < 3; ++index) {
+      HWND page = d.SelectPage(sheet, index);
+      ExpectGuide(d, "Help", [&] { d.Press(sheet, PSBTN_HELP); });
+      ExpectGuide(d, "F1 on a page", [&] { pressF1(GetNextDlgTabItem(page, nullptr, FALSE)); });
+    }
+    ExpectGuide(d, "F1 on OK", [&] { pressF1(GetDlgItem(sheet, IDOK)); });
+    EXPECT_EQ(GetNextDlgTabItem(sheet, GetNextDlgTabItem(sheet, nullptr, FALSE), TRUE), link)
+        << "the last Tab stop";
+    for (WPARAM key : {VK_RETURN, VK_SPACE}) {
+      ExpectGuide(d, "a key on the link", [&] { PostMessageW(link, WM_KEYDOWN, key, 0); });
+    }
+    ExpectGuide(d, "a click", [&] { PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, 0); });
 
     SIZE ideal = {};
     EXPECT_TRUE(SendMessageW(GetDlgItem(sheet, IDOK), BCM_GETIDEALSIZE, 0,
@@ -119,6 +150,7 @@ TEST(Sheet, CreditLinkHelpAndVersion6Controls) {
   });
   EXPECT_EQ(run.failure, "");
   EXPECT_FALSE(run.ok);
+  EXPECT_EQ(otherOpened, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The one-line credit at the bottom left of the properties sheet: a link to
-// the web page of the cart script's author.
+// The one-line credit at the bottom left of the properties sheet, to the
+// authors of the cart script: a link to the guide shipped beside the module,
+// whose first page tells who they are. The mouse and the keyboard reach it.
 #ifndef MERVANE_PROPERTIES_WIN32_CREDIT_LINK_H_
 #define MERVANE_PROPERTIES_WIN32_CREDIT_LINK_H_
 

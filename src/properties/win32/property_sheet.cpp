@@ -6,6 +6,7 @@
 #include "properties/sheet_transfer.h"
 #include "properties/win32/common_controls.h"
 #include "properties/win32/credit_link.h"
+#include "properties/win32/sheet_window.h"
 #include "resources/resource_ids.h"
 
 namespace mervane {
@@ -51,7 +52,10 @@ bool CPropertySheetCredits::Run(HWND parent) {
 
 // Called once the sheet has built its window and buttons.
 int CALLBACK CPropertySheetCredits::OnSheetEvent(HWND sheet, UINT event, LPARAM) {
-  if (event == PSCB_INITIALIZED) AddCreditLink(sheet);
+  if (event == PSCB_INITIALIZED) {
+    PrepareSheetWindow(sheet);
+    AddCreditLink(sheet);
+  }
   return 0;
 }
 

@@ -22,27 +22,33 @@ std::wstring ModulePath(HMODULE module) {
   }
 }
 
-}  // namespace
-
-void OpenWithShell(const std::wstring& target) {
-  if (target.empty()) return;
+// The shell shows no message of its own when the document is missing.
+void OpenWithShell(const std::wstring& document) {
   SHELLEXECUTEINFOW request = {};
   request.cbSize = sizeof(request);
   request.fMask = SEE_MASK_FLAG_NO_UI;
   request.lpVerb = L"open";
-  request.lpFile = target.c_str();
+  request.lpFile = document.c_str();
   request.nShow = SW_SHOWNORMAL;
   ShellExecuteExW(&request);
 }
 
-// A missing document is not reported: the shell is not even asked. A module
-// without the library suffix (a test program) has no help document.
+DocumentOpener opener = &OpenWithShell;
+
+}  // namespace
+
+// A module whose name lacks the library suffix has no guide beside it; the
+// shell is not asked to open the module itself.
 void OpenHelpDocument() {
   const std::wstring module = ModulePath(EditorModule());
   const std::wstring help = HelpDocumentPath(module);
-  if (help != module && GetFileAttributesW(help.c_str()) != INVALID_FILE_ATTRIBUTES) {
-    OpenWithShell(help);
-  }
+  if (help != module) opener(help);
+}
+
+DocumentOpener ReplaceDocumentOpener(DocumentOpener replacement) {
+  DocumentOpener replaced = opener;
+  opener = replacement;
+  return replaced;
 }
 
 }  // namespace mervane
