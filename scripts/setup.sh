@@ -13,7 +13,7 @@ packages=(
   imagemagick xdotool
   libcairo2-dev fonts-dejavu-core
   php-cli nlohmann-json3-dev
-  chromium nodejs
+  chromium nodejs poppler-utils
   curl ca-certificates
 )
 

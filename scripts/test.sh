@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test of both platforms: installs what is missing, builds the
 # Linux and Windows presets, runs the unit and host-like tests natively and
-# under Wine, fuzzes the project block, then the browser and checkout suites.
+# under Wine, builds and checks the package, fuzzes the project block, then
+# the browser and checkout suites.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -19,6 +20,10 @@ step "Windows build and tests (Wine)"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j2
 xvfb-run -a ctest --preset windows
+
+step "package: the module, its guide and the install note"
+bash scripts/package.sh
+bash tests/package/check_package.sh
 
 step "fuzzing the project block"
 bash scripts/fuzz.sh 60
