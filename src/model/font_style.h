@@ -91,28 +91,6 @@ inline constexpr std::array<StyleField, 11> kStyleFields = {{
 
 #undef MERVANE_FIELD
 
-// The rows follow CFontStyle's fields one for one, in declaration order: the
-// binding below stops compiling when a field is added or removed.
-constexpr const void* FieldAddress(const CFontStyle& s, const StyleMember& m) {
-  if (m.color != nullptr) return &(s.*m.color);
-  if (m.text != nullptr) return &(s.*m.text);
-  return &(s.*m.integer);
-}
-
-constexpr bool EachStyleFieldHasItsRow() {
-  const CFontStyle s;
-  const auto& [textColor, textColorHover, backgroundColor, backgroundColorHover, borderColor,
-               fontName, fontSize, bold, italic, underline, borderRadius] = s;
-  const void* const declared[] = {&textColor, &textColorHover, &backgroundColor,
-                                  &backgroundColorHover, &borderColor, &fontName, &fontSize,
-                                  &bold, &italic, &underline, &borderRadius};
-  for (size_t i = 0; i < kStyleFields.size(); ++i) {
-    if (FieldAddress(s, kStyleFields[i].field) != declared[i]) return false;
-  }
-  return std::size(declared) == kStyleFields.size();
-}
-static_assert(EachStyleFieldHasItsRow());
-
 }  // namespace mervane
 
 #endif  // MERVANE_MODEL_FONT_STYLE_H_
