@@ -11,17 +11,18 @@ namespace ostrel {
 
 template <typename Style, typename Visitor>
 void VisitStyleFields(Style& s, Visitor& v) {
-  v.Color("textColor", s.textColor);
-  v.Color("textColorHover", s.textColorHover);
-  v.Color("backgroundColor", s.backgroundColor);
-  v.Color("backgroundColorHover", s.backgroundColorHover);
-  v.Color("borderColor", s.borderColor);
-  v.Text("fontName", s.fontName);
-  v.Int("fontSize", s.fontSize);
-  v.Flag("bold", s.bold);
-  v.Flag("italic", s.italic);
-  v.Flag("underline", s.underline);
-  v.Int("borderRadius", s.borderRadius);
+  for (const mervane::StyleField& row : mervane::kStyleFields) {
+    const mervane::StyleMember& m = row.field;
+    if (m.color != nullptr) {
+      v.Color(row.name, s.*m.color);
+    } else if (m.text != nullptr) {
+      v.Text(row.name, s.*m.text);
+    } else if (row.editor == mervane::StyleEditor::kYesNo) {
+      v.Flag(row.name, s.*m.integer);
+    } else {
+      v.Int(row.name, s.*m.integer);
+    }
+  }
 }
 
 template <typename Product, typename Visitor>
