@@ -102,8 +102,8 @@ function launchBrowser() {
 // page errors and answers the browser's icon request; `prepare(context)` runs
 // first. With `clock` the page's timers stand still once it has loaded; only
 // page.clock.runFor() moves them.
-async function openPage(browser, url, { clock = false, prepare } = {}) {
-  const context = await browser.newContext();
+async function openPage(browser, url, { clock = false, prepare, device } = {}) {
+  const context = await browser.newContext(device);
   if (clock) await context.clock.install({ time: new Date('2024-01-01T00:00:00Z') });
   await context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
   if (prepare) await prepare(context);

@@ -121,6 +121,22 @@ test('pictures and the picture tip', async () => {
   assert.equal(await plain.locator('#cart .tooltip').isVisible(), false);
 });
 
+test('on a touch screen the picture tip closes on the next tap, or by itself after three seconds', async () => {
+  const page = await h.open({}, { clock: true, device: { hasTouch: true } });
+  const tip = page.locator('#cart .tooltip');
+  const picture = page.locator('#cart .mvProductImage').first();
+  const shownAfter = async (ms) => { await page.clock.runFor(ms); return tip.isVisible(); };
+  await picture.tap();
+  assert.equal(await shownAfter(500), true);
+  await page.locator('#cart .mvPDiv2 >> nth=1').tap();
+  assert.equal(await shownAfter(0), false, 'a tap elsewhere closes it');
+  await picture.tap();
+  await picture.tap();
+  assert.equal(await shownAfter(500), false, 'a tap on its picture closes it too');
+  await picture.tap();
+  assert.deepEqual([await shownAfter(2900), await shownAfter(200)], [true, false]);
+});
+
 test('labels are published exactly and shown as HTML', async () => {
   const texts = {
     labelCartMenuName: 'Basket "<i>_COUNT_</i>" \u20ac _COUNT_',
