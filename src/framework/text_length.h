@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ostrel/types.h"
+#include "platform/memory.h"
 
 namespace mervane {
 
@@ -37,6 +38,7 @@ OString BuildSized(const Append& append) {
   append(length);
   OString out;
   out.reserve(length.size());
+  platform::PrepareLargeBlock(out.data(), length.size() * sizeof(OChar));
   append(out);
   return out;
 }

@@ -1,6 +1,7 @@
 #include "output/ready_script.h"
 
 #include "framework/text_length.h"
+#include "model/product_walk.h"
 #include "publish/gateways.h"
 
 namespace mervane {
@@ -34,7 +35,7 @@ template <typename Out>
 void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("   var cartProducts = [");
   bool first = true;
-  for (const CProduct& p : products) {
+  ForEachProduct(products, [&](const CProduct& p) {
     if (!first) out += OSTR(",\r\n                       ");
     first = false;
     out += OSTR("{sku:\"");
@@ -44,7 +45,7 @@ void AppendProductTable(Out& out, const ProductList& products) {
     out += OSTR("\", price:\"");
     out += p.price;
     out += OSTR("\"}");
-  }
+  });
   out += OSTR("];\r\n");
 }
 

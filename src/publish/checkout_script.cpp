@@ -6,6 +6,7 @@
 
 #include "framework/text.h"
 #include "framework/text_length.h"
+#include "model/product_walk.h"
 #include "output/page_markup.h"
 #include "platform/platform.h"
 
@@ -59,11 +60,11 @@ template <typename Out>
 void AppendProductTable(Out& out, const ProductList& products) {
   out += OSTR("array(");
   const OChar* separator = OSTR("\r\n");
-  for (const CProduct& p : products) {
+  ForEachProduct(products, [&](const CProduct& p) {
     out += separator;
     AppendProductEntry(out, p);
     separator = OSTR(",\r\n");
-  }
+  });
   out += OSTR(')');
 }
 
