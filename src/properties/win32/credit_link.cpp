@@ -17,10 +17,6 @@ constexpr wchar_t kCreditText[] = L"Cart script by the Mervane project";
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 constexpr UINT_PTR kSubclassId = IDC_CREDIT_LINK;
 
-HFONT FontOf(HWND window) {
-  return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-}
-
 // The sheet's font with underline set; null when the sheet has none.
 HFONT UnderlinedCopyOf(HFONT font) {
   LOGFONTW description = {};

@@ -16,6 +16,11 @@ namespace mervane {
 // The module that holds the editor's code and its dialog templates.
 HINSTANCE EditorModule();
 
+// The font a window draws its text in; null for the system font.
+inline HFONT FontOf(HWND window) {
+  return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+}
+
 class Dialog {
  public:
   Dialog(const Dialog&) = delete;

@@ -6,6 +6,7 @@
 
 #include "framework/text.h"
 #include "properties/product_rows.h"
+#include "properties/win32/dialog.h"
 
 namespace mervane {
 
@@ -14,10 +15,6 @@ namespace {
 // The list asks for at most this many characters of a text when it draws.
 constexpr size_t kShownCharacters = 259;
 constexpr wchar_t kProbe[] = L"M";
-
-HFONT FontOf(HWND window) {
-  return reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-}
 
 // The heading as the header draws it: its text between the header's margins.
 int HeadingWidth(HWND header, int column) {
