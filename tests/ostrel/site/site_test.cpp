@@ -66,6 +66,28 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
   EXPECT_EQ(ReadFileBytes(out_ / "scripts/jquery-1.9.1.min.js"), "/* jQuery stand-in */");
 }
 
+// Carts that get in each other's way in one site folder are named in pairs.
+TEST_F(Site, ClashingPicturesAndPricesAreWarnedAbout) {
+  folder_.Write("c.json", R"({"products": [{"productId": "B2", "image": "bun.png"},
+      {"productId": "B1", "name": "Bun", "price": "9", "image": "other/bun.png"}]})");
+  folder_.Write("other/bun.png", "other bun");
+  site_ = Utf8(folder_.Write("site.json", R"({"title": "T", "pages": [{"file": "a.html",
+      "widgets": [{"definition": "a.json"}, {"definition": "c.json"}]}]})"));
+  CommandResult build = Build();
+  ASSERT_EQ(build.status, 0) << build.err;
+  for (const std::string& warning :
+       {"c.json: c.json product 2 \"B1\" picture \"" + Utf8(folder_ / "other" / "bun.png") +
+            "\" and a.json product 1 \"B1\" picture \"" + Utf8(folder_ / "bun.png") +
+            "\" share a file name, so the site shows the later for both",
+        std::string("c.json: c.json product 2 \"B1\" is \"Bun\" at 9, but a.json product 1 \"B1\" is \"Bun\" at "),
+        std::string("; their checkout script mervane_checkout.php takes the first\n")})
+    EXPECT_NE(build.err.find(warning), std::string::npos) << warning << "\n" << build.err;
+  EXPECT_EQ(build.err.find("c.json product 1"), std::string::npos) << "one picture used twice is no clash";
+  const std::string script = ReadFileBytes(out_ / "mervane_checkout.php");
+  EXPECT_NE(script.find("'product_id'=>'B2'"), std::string::npos);
+  EXPECT_EQ(script.find("'product_price'=>'9'"), std::string::npos);
+}
+
 // The first widget's block ends where the second widget's host data begins.
 size_t EndOfFirstBlock(const std::string& project) {
   const std::string tag("\xFF\xFE\xFF\x06w\0i\0d\0g\0e\0t\0", 16);
