@@ -123,7 +123,7 @@ test('missing billing details, bad addresses or token and an order log that cann
 test('no order is lost or doubled: control characters, a failing log, resubmissions, a basket from two carts', async () => {
   const rows = (site) => (site.log() || '').split('\r\n').slice(0, -1);
   const taken = (site, orders) => assert.deepEqual([rows(site).length, site.mails().length], [orders, 2 * orders]);
-  await withCheckout({ products: SHOP }, async (site) => {
+  await withCheckout({ products: SHOP, env: { PHP_CLI_SERVER_WORKERS: '2' } }, async (site) => {
     const dirty = { billing_first: 'A\0da', billing_city: 'Lon\x01don\x7f', comments: 'a\0\tb\r\nc', ADDTLINFO_1: 'gift\0\x1b' };
     assert.equal((await placeOrder(site, ['SKU1|1'], dirty)).result.location, 'shop_success.html');
     taken(site, 1);

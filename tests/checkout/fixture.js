@@ -25,7 +25,7 @@ function publishScript(dir, { products, carts, edit, fileName }) {
 }
 
 // Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected.
-// Options: products and edit (see publishScript), fileName, phpArgs and env (extra php arguments
+// Options: products, carts and edit (see publishScript), fileName, phpArgs and env (extra php arguments
 // and environment), fileBlocks (a limit, in 512-byte blocks, on the files PHP writes),
 // expectWarning (a regex for the PHP warnings the case provokes).
 async function withCheckout(options, fn) {
