@@ -39,16 +39,16 @@ test('a first visit gets the empty order page posting to the script itself; a ca
     assert.deepEqual(missing, ['First Name', 'Last Name', 'Address', 'City', 'State', 'Zipcode', 'Phone', 'Email']);
     assert.deepEqual(hiddenInputs(html), [['TOTAL', '$0.00']]);
 
-    // Each row: its label (a star marks a required row), then each field with its size and the name of its own
-    // that it is labelled by.
+    // Each row: its label, then each field with its size and the name of its own that it is labelled by; a
+    // star marks a row and a field as required, for the eye and for assistive technology.
     const ROW = /<tr><td><label for="\w+">([^<]*)(<span class="required" aria-hidden="true">\*<\/span>)?<\/label><\/td><td>(.*?)<\/td><\/tr>/g;
-    const FIELD = /(?:<span class="mervaneown" id="(\w+)">([^<]*)<\/span>)?<input type="text" name="(\w+)" id="\3" size="(\d+)"[^>]*?(?: aria-labelledby="(\w+)")?(?: aria-required="true")?>/g;
+    const FIELD = /(?:<span class="mervaneown" id="(\w+)">([^<]*)<\/span>)?<input type="text" name="(\w+)" id="\3" size="(\d+)"[^>]*?(?: aria-labelledby="(\w+)")?( aria-required="true")?>/g;
     const rows = [...html.matchAll(ROW)].map((m) => m[1] + (m[2] ? '*' : '') + [...m[3].matchAll(FIELD)]
-      .map((f) => ` ${f[3]}:${f[4]}` + (f[2] && f[1] === f[5] ? `(${f[2]})` : '')).join(''));
-    const table = (who, star) => [`Name:    ${star} ${who}_first:18(First name) ${who}_last:15(Last name)`,
-      `Address: ${star} ${who}_address:37`, `Address:  ${who}_address2:37(Address line 2)`, `City:    ${star} ${who}_city:21`,
-      `State:   ${star} ${who}_state:1`, `Zip:     ${star} ${who}_zip:5`, `Phone:   ${star} ${who}_phone:37`,
-      `Fax:      ${who}_fax:37`, `Email:   ${star} ${who}_email:37`];
+      .map((f) => ` ${f[3]}:${f[4]}${f[6] ? '*' : ''}` + (f[2] && f[1] === f[5] ? `(${f[2]})` : '')).join(''));
+    const table = (who, star) => [`Name:    ${star} ${who}_first:18${star}(First name) ${who}_last:15${star}(Last name)`,
+      `Address: ${star} ${who}_address:37${star}`, `Address:  ${who}_address2:37(Address line 2)`,
+      `City:    ${star} ${who}_city:21${star}`, `State:   ${star} ${who}_state:1${star}`, `Zip:     ${star} ${who}_zip:5${star}`,
+      `Phone:   ${star} ${who}_phone:37${star}`, `Fax:      ${who}_fax:37`, `Email:   ${star} ${who}_email:37${star}`];
     assert.deepEqual(rows, [...table('billing', '*'), ...table('shipping', '')]);
 
     const priced = (await site.postCart(['SKU2|2', 'SKU1|1.5', 'SKU3|1'])).text;
