@@ -130,7 +130,7 @@ test('missing billing details, bad addresses or token and an order log that cann
   }));
 
 // Every case places its orders and then finds one log row and two mails per order, nothing else.
-test('no order is lost or doubled: control characters, a failing log, resubmissions, a basket from two carts', async () => {
+test('no order is lost or doubled: control characters, a failing log, resubmissions, orders from every cart of a 20-page site', async () => {
   const rows = (site) => (site.log() || '').split('\r\n').slice(0, -1);
   const taken = (site, orders) => assert.deepEqual([rows(site).length, site.mails().length], [orders, 2 * orders]);
   await withCheckout({ products: SHOP, env: { PHP_CLI_SERVER_WORKERS: '2' } }, async (site) => {
