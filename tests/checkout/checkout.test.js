@@ -157,6 +157,7 @@ test('no order is lost or doubled: control characters, a failing log, resubmissi
       const { result } = await placeOrder(site, ['SKU1|1']);
       assert.deepEqual([result.status, result.location || result.text], expected, what);
       assert.deepEqual([site.log(), site.mails().length], [before, 0], what);
+      assert.match(fs.readFileSync(site.errorLog, 'latin1'), options.expectWarning, `${what}: the server's log says why`);
     });
   }
   // A site of 20 pages with a cart each, the last listing the first's product at another price.
