@@ -274,9 +274,20 @@
         return sum;
     }
 
-    // Under prefers-reduced-motion nothing fades or slides.
-    function motion(speed) {
-        return window.matchMedia && window.matchMedia('(prefers-reduced-motion: reduce)').matches ? 0 : speed;
+    // Runs the jQuery effect `effect` ("fadeIn", "slideUp", ...) on $el at
+    // `speed`, then `done` with the element as `this`. Under
+    // prefers-reduced-motion nothing fades or slides: the element shows or
+    // hides at once.
+    function effect($el, name, speed, done) {
+        var still = window.matchMedia && window.matchMedia('(prefers-reduced-motion: reduce)').matches;
+        if (!still) {
+            return $el[name](speed, done);
+        }
+        $el[/In$|^show$/.test(name) ? 'show' : 'hide']();
+        if (done) {
+            done.call($el[0]);
+        }
+        return $el;
     }
 
     // A product's name as text: the markup keeps it HTML-encoded, and the
@@ -1000,7 +1011,7 @@
             if ($.contains(line.block, document.activeElement)) {
                 this.focusAfter(line.block);
             }
-            $(line.block).slideUp(motion('slow'), function () {
+            effect($(line.block), 'slideUp', 'slow', function () {
                 $(this).remove();
                 cart.showMessage(messageItemRemoved);
                 cart.refreshTotals();
@@ -1125,7 +1136,7 @@
                 }
                 cart.messageTimer = window.setTimeout(function () {
                     if (seq === cart.messageSeq) {
-                        $box.fadeOut(motion('fast'), function () {
+                        effect($box, 'fadeOut', 'fast', function () {
                             cart.pruneLive();
                         });
                     }
@@ -1134,7 +1145,7 @@
             if ($box.is(':visible')) {
                 stay();
             } else {
-                $box.fadeIn(motion('fast'), stay);
+                effect($box, 'fadeIn', 'fast', stay);
             }
         },
 
@@ -1172,16 +1183,15 @@
         // after a while.
         showTip: function (img) {
             var cart = this, $img = $(img), offset = $img.offset(), place;
-            place = { top: offset.top - $img.height(), left: $img.width() + 10,
+            place = { img: img, top: offset.top - $img.height(), left: $img.width() + 10,
                 width: img.naturalHeight ? TIP_HEIGHT * img.naturalWidth / img.naturalHeight : TIP_HEIGHT };
             if (this.tipWouldCover(place)) {
                 return;
             }
             this.tipPlace = place;
-            this.$tip.stop(true, true).empty()
+            effect(this.$tip.stop(true, true).empty()
                 .append($('<img alt="" />').attr('src', img.getAttribute('src')).css('height', TIP_HEIGHT + 'px'))
-                .css({ top: place.top + 'px', left: place.left + 'px' })
-                .show(motion('fast'));
+                .css({ top: place.top + 'px', left: place.left + 'px' }), 'show', 'fast');
             this.tipShown = true;
             window.clearTimeout(this.tipTimer);
             if (this.touch) {
@@ -1191,10 +1201,11 @@
             }
         },
 
-        // Whether a tip at `place` (within the container) covers the focus.
+        // Whether a tip at `place` (within the container) covers the control
+        // that has the focus; a focused panel around the picture is none.
         tipWouldCover: function (place) {
             var focus = document.activeElement, home = this.el.getBoundingClientRect(), f, left, top;
-            if (!focus || focus === document.body || !$.contains(document.documentElement, focus)) {
+            if (!focus || $.contains(focus, place.img) || !$.contains(document.documentElement, focus)) {
                 return false;
             }
             f = focus.getBoundingClientRect();
