@@ -52,6 +52,13 @@
  * shows on any colours. Focus stays in a quantity field after Enter and moves
  * to the next line (or the cart tab) after a removal. A "Skip to checkout"
  * link, shown when focused, leads past a long product list.
+ *
+ * Where the container is narrower than the width the stylesheet lays the
+ * cart out for, the cart restacks in one column with touch-sized controls
+ * (rules added at run time; the stylesheet stays as published). The picture
+ * tip can be hovered, closes on Escape and keeps clear of the focus; under
+ * prefers-reduced-motion nothing fades or slides. Product blocks beyond the
+ * first screenful are built in slices after start-up.
  */
 ;(function ($, window) {
     'use strict';
@@ -391,8 +398,6 @@
         this.tipTimer = null;
         this.touch = false;
         this.tapClosedTip = false;
-        this.escapedTip = false;
-        this.tipHideTimer = null;
         this.tab = 0;
         this.emptyBar = null;
         this.filter = { key: '', category: '' };
@@ -666,6 +671,8 @@
         // and so does Escape, until the pointer has left the picture.
         bindTip: function (tipImages) {
             var cart = this, tip = this.$tip[0];
+            this.escapedTip = false;
+            this.tipHideTimer = null;
             if (this.o.enableImageTooltip) {
                 this.$el.on('mouseenter mousemove', tipImages, function (e) {
                     cart.keepTip();
