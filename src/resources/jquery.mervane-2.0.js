@@ -164,9 +164,10 @@
     // A product block off screen skips style, layout and paint until it comes
     // near; until it has been drawn once it counts as this many pixels high.
     var BLOCK_STYLE = 'content-visibility:auto;contain-intrinsic-size:auto 64px';
-    // Product blocks built at start, enough for a first screenful; the rest
-    // are built in slices of BLOCK_SLICE, one task each.
-    var FIRST_BLOCKS = 40;
+    // At start as many product blocks are built as the list shows at this
+    // height each (a picture's), the first screenful; the rest are built in
+    // slices of BLOCK_SLICE, one task each, after it is drawn.
+    var BLOCK_LEAST_HEIGHT = 48;
     var BLOCK_SLICE = 100;
 
     // ---- small helpers ------------------------------------------------------
@@ -269,6 +270,18 @@
         narrowWidths[name] = true;
         addFocusStyle().appendChild(document.createTextNode(text));
         return name;
+    }
+
+    // Runs `fn` in a task of its own once the next frame has been painted:
+    // a frame callback runs before its frame is drawn, so the second one
+    // comes after it.
+    function afterNextFrame(fn) {
+        var frame = window.requestAnimationFrame || window.setTimeout;
+        frame(function () {
+            frame(function () {
+                window.setTimeout(fn, 0);
+            });
+        });
     }
 
     // The full width of an element from its computed style, which a hidden
@@ -416,7 +429,7 @@
         this.watchWidth();
         this.bindEvents();
         this.setupCartList();
-        this.buildBlocks(FIRST_BLOCKS);
+        this.buildBlocks(this.firstBlocks);
         this.renderProducts();
         this.readStore();
         this.showTab(options.selected === 1 || options.selected === '1' ? 1 : 0);
@@ -520,11 +533,15 @@
 
         // The cart restacks where its container is narrower than the cart
         // table's header row, which the stylesheet fits to the widget's width.
+        // The product list's height, read in the same go, tells how many
+        // blocks make the first screenful.
         watchWidth: function () {
             var el = this.el, width = 0, name;
             this.$cartBlock.find('.mvCartTitle').each(function () {
                 width += styledWidth(this);
             });
+            this.firstBlocks = Math.ceil((parseFloat(window.getComputedStyle(this.productList).height) || 0) /
+                BLOCK_LEAST_HEIGHT) + 1;
             name = addNarrowStyle(Math.ceil(width));
             if (hasContainerQueries()) {
                 this.$el.css({ 'container-type': 'inline-size', 'container-name': name });
@@ -786,38 +803,49 @@
         },
 
         // Builds the next `count` product blocks, shown or hidden as the
-        // filter stands, before the empty bar; the rest follow in slices, so
-        // that no task of a phone's start-up grows with the catalogue.
+        // filter stands: the first ones into the list, the rest in slices
+        // into a block off the page, which joins the list (before the empty
+        // bar) with the last slice. No task of a phone's start-up then grows
+        // with the catalogue, and the list is laid out anew only twice.
         buildBlocks: function (count) {
-            var cart = this, products = this.products, from = this.blocksBuilt,
-                to = Math.min(products.length, from + count), html = '', i, p, at;
+            var cart = this, products = this.products, from = this.blocksBuilt, html = '',
+                to = Math.min(products.length, from + count), into = from ? this.pending : this.productList, at, i;
             this.addTitle = escapeAttr(labelAddToCartButton);
             this.addName = escapeAttr(this.names.add);
             this.quantityName = escapeAttr(this.names.quantity);
             for (i = from; i < to; i++) {
                 html += this.productBlockHtml(products[i], this.productTemplate);
             }
-            if (this.emptyBar) {
-                at = $(this.emptyBar).index();
-                this.emptyBar.insertAdjacentHTML('beforebegin', html);
-            } else {
-                at = this.productList.children.length;
-                this.productList.insertAdjacentHTML('beforeend', html);
-            }
+            at = into.children.length;
+            into.insertAdjacentHTML('beforeend', html);
             for (i = from; i < to; i++) {
-                p = products[i];
-                p.block = this.productList.children[at + i - from];
-                p.shown = this.matches(p);
-                if (!p.shown) {
-                    p.block.style.display = 'none';
-                }
+                this.placeBlock(products[i], into.children[at + i - from]);
             }
             this.blocksBuilt = to;
             if (to < products.length) {
-                window.setTimeout(function () {
+                this.pending = this.pending || document.createElement('div');
+                (from ? window.setTimeout : afterNextFrame)(function () {
                     cart.buildBlocks(BLOCK_SLICE);
                 }, 0);
+            } else if (from) {
+                this.productList.insertBefore(this.pendingBlocks(), this.emptyBar);
             }
+        },
+
+        placeBlock: function (p, block) {
+            p.block = block;
+            p.shown = this.matches(p);
+            if (!p.shown) {
+                block.style.display = 'none';
+            }
+        },
+
+        // The blocks built off the page, taken out of their holder.
+        pendingBlocks: function () {
+            var range = document.createRange();
+            range.selectNodeContents(this.pending);
+            this.pending = null;
+            return range.extractContents();
         },
 
         // A bar that appears because of something the visitor did is read
