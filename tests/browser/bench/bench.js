@@ -90,8 +90,9 @@ async function benchSize(server, browser, n) {
 }
 
 // A phone: a 390 x 844 screen, the processor four times slower; the demo's
-// 12 products and 1,000. From navigation until the first screenful is drawn,
-// and the longest task until every product block is built. With
+// 12 products and 1,000. From navigation (and from the document being ready,
+// when the page starts the cart) until the first screenful is drawn, and the
+// longest task until every product block is built. With
 // BENCH_OLD_SCRIPT=FILE (a published cart script) that plug-in runs too, the
 // two in turn.
 async function benchPhone(server, browser) {
@@ -100,7 +101,8 @@ async function benchPhone(server, browser) {
   for (const n of [12, 1000]) {
     const ready = `$("#cart").mervane(); nextFrame().then(function () { var t = performance.now(); (function built() {
       if ($("#cart .mvProducts").length < ${n}) return setTimeout(built, 20);
-      setTimeout(function () { window.phone = [t, longest]; }, 500); })(); });`;
+      var ready = performance.getEntriesByType("navigation")[0].domContentLoadedEventStart;
+      setTimeout(function () { window.phone = [t, t - ready, longest]; }, 500); })(); });`;
     const runs = Object.fromEntries(Object.entries(scripts).map(([name, script]) => {
       const site = cartSite({ cart: { products: products(n) }, head: HEAD, ready });
       if (script) site['jquery.mervane-2.0.js'] = script;
@@ -117,7 +119,8 @@ async function benchPhone(server, browser) {
     }
     for (const [name, run] of Object.entries(runs)) {
       const med = (i) => cell(median(run.found.map((m) => m[i])), 0);
-      console.log(`phone, ${n} products, ${name}: first screenful drawn ${med(0)}, longest task ${med(1)}`);
+      console.log(`phone, ${n} products, ${name}: first screenful drawn ${med(0)} (${med(1)} after the document was ready),` +
+        ` longest task ${med(2)}`);
     }
   }
 }
