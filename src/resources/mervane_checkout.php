@@ -237,28 +237,38 @@ function mervane_required_fields()
       'billing_phone', 'billing_email');
 }
 
+// The form a billing e-mail address must have. The order page checks it before the post
+// too; the pattern reads the same as a JavaScript regular expression literal.
+function mervane_email_pattern()
+{
+   return '/^([0-9a-z]([-.\w]*[0-9a-z])*@(([0-9a-z])+([-\w]*[0-9a-z])*\.)+[a-z]{2,6})$/i';
+}
+
 // One text field of an address table: [name, display size, autocomplete token, input mode,
-// and a name of its own for a field that shares its row's label, or ''].
+// and a name of its own for a field whose row label does not tell it apart, or '']. That
+// name is shown on a phone only, where the fields of a row stack up.
 function mervane_address_field($prefix, $field)
 {
    $name = $prefix . '_' . $field[0];
-   $own_label = $field[4] === '' ? '' : '<label for="' . $name . '" style="position:absolute;width:1px;height:1px;'
-      . 'overflow:hidden;clip:rect(0,0,0,0)">' . $field[4] . '</label>';
-   return $own_label . '<input type="text" name="' . $name . '" id="' . $name . '" size="' . $field[1]
+   $own_name = $field[4] === '' ? '' : '<span class="mervaneown" id="' . $name . '_name">' . $field[4] . '</span>';
+   return $own_name . '<input type="text" name="' . $name . '" id="' . $name . '" size="' . $field[1]
       . '" autocomplete="' . $prefix . ' ' . $field[2] . '"' . ($field[3] === '' ? '' : ' inputmode="' . $field[3] . '"')
+      . ($field[4] === '' ? '' : ' aria-labelledby="' . $name . '_name"')
       . (in_array($name, mervane_required_fields()) ? ' aria-required="true"' : '') . '>';
 }
 
 // The rows of one address table; the billing and shipping tables differ only in the
 // prefix of their field names and autocomplete tokens. A row's label, padded to nine
-// characters, is tied to its first field. Postal codes may hold letters, so zip keeps the
-// keyboard for text.
+// characters, is tied to its first field and marked with a star when the row holds a
+// required field; the star is left to sight, as aria-required tells assistive technology.
+// Postal codes may hold letters, so zip keeps the keyboard for text.
 function mervane_address_rows($prefix)
 {
    $rows = array(
-      array('Name:', array(array('first', 18, 'given-name', '', ''), array('last', 15, 'family-name', '', 'Last name'))),
+      array('Name:', array(array('first', 18, 'given-name', '', 'First name'),
+         array('last', 15, 'family-name', '', 'Last name'))),
       array('Address:', array(array('address', 37, 'address-line1', '', ''))),
-      array('Address:', array(array('address2', 37, 'address-line2', '', ''))),
+      array('Address:', array(array('address2', 37, 'address-line2', '', 'Address line 2'))),
       array('City:', array(array('city', 21, 'address-level2', '', ''))),
       array('State:', array(array('state', 1, 'address-level1', '', ''))),
       array('Zip:', array(array('zip', 5, 'postal-code', '', ''))),
@@ -268,11 +278,16 @@ function mervane_address_rows($prefix)
    foreach ($rows as $row)
    {
       $inputs = array();
+      $star = '';
       foreach ($row[1] as $field)
       {
          $inputs[] = mervane_address_field($prefix, $field);
+         if (in_array($prefix . '_' . $field[0], mervane_required_fields()))
+         {
+            $star = '<span class="required" aria-hidden="true">*</span>';
+         }
       }
-      echo '<tr><td><label for="' . $prefix . '_' . $row[1][0][0] . '">' . str_pad($row[0], 9) . '</label></td><td>'
+      echo '<tr><td><label for="' . $prefix . '_' . $row[1][0][0] . '">' . str_pad($row[0], 9) . $star . '</label></td><td>'
          . implode(' ', $inputs) . "</td></tr>\r\n";
    }
 }
@@ -506,6 +521,66 @@ input
    color: #000000;
 }
 </style>
+<style type="text/css">
+/* Beyond the rules above: the required marks, the e-mail field's note, and on a phone one
+   column of fields and buttons big enough for a finger, without sideways scrolling. */
+.required, .mervanenote
+{
+   color: #B00000;
+   font-weight: bold;
+}
+.mervanenote
+{
+   display: block;
+}
+table.blacktext label
+{
+   white-space: nowrap;
+}
+.mervaneown
+{
+   position: absolute;
+   width: 1px;
+   height: 1px;
+   overflow: hidden;
+   clip: rect(0, 0, 0, 0);
+}
+@media screen and (max-width: 40em)
+{
+   blockquote
+   {
+      margin: 0;
+   }
+   table.blacktext, table.blacktext tbody, table.blacktext tr, table.blacktext td, .mervaneown
+   {
+      display: block;
+   }
+   .mervaneown
+   {
+      position: static;
+      width: auto;
+      height: auto;
+      clip: auto;
+   }
+   table.blacktext input, textarea
+   {
+      box-sizing: border-box;
+      width: 100%;
+      min-height: 44px;
+      margin: 2px 0 6px;
+      font-size: 16px;
+   }
+   input[type="submit"], input[type="reset"]
+   {
+      min-height: 44px;
+      padding: 0 16px;
+   }
+   table.mervane td
+   {
+      overflow-wrap: anywhere;
+   }
+}
+</style>
 <script type="text/javascript">
 function CheckForm(theform)
 {
@@ -527,7 +602,33 @@ function CheckForm(theform)
       missing.focus();
       return false;
    }
-   return true;
+   return CheckEmail(theform.billing_email);
+}
+
+// The server refuses an address of another form and sends the visitor to the error page; the
+// note says so here, beside the field, which gets the focus.
+function CheckEmail(field)
+{
+   var pattern = <?php echo mervane_email_pattern(); ?>;
+   var note = document.getElementById("billing_email_note");
+   if (!note)
+   {
+      note = document.createElement("span");
+      note.id = "billing_email_note";
+      note.className = "mervanenote";
+      note.setAttribute("role", "alert");
+      field.parentNode.appendChild(note);
+      field.setAttribute("aria-describedby", note.id);
+   }
+   var wrong = !pattern.test(field.value);
+   note.textContent = wrong ? "Billing: Email must have the form name@example.com, with only letters, digits, dots, "
+      + "hyphens and underscores." : "";
+   field.setAttribute("aria-invalid", wrong ? "true" : "false");
+   if (wrong)
+   {
+      field.focus();
+   }
+   return !wrong;
 }
 </script>
 </head>
@@ -594,6 +695,8 @@ foreach ($cart['refused'] as $line)
 <?php } ?>
 <br>
 <span class="blacktext"><b>Please fill out the following information below to complete your order.</b></span>
+<br><br>
+<span class="blacktext">Fields marked <span class="required">*</span> are required.</span>
 <br><br>
 <span class="title" id="billing"><b>Billing Information:</b></span>
 <table class="blacktext" role="group" aria-labelledby="billing">
