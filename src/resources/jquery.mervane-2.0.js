@@ -140,7 +140,7 @@
         '& .mvTxtQuantity,& .mvTxtQuantity2,& .mvLabelQuantity{float:none;margin:0}',
         '& .mvTxtQuantity,& .mvTxtQuantity2{min-width:44px;min-height:44px;box-sizing:border-box}',
         '& .mvCartHeader,& .mvCartList .mvCartItem{display:flex;flex-wrap:wrap;align-items:center;height:auto;' +
-            'box-sizing:border-box}',
+            'padding-right:4px;box-sizing:border-box}',
         '& .mvCartHeader .mvCartTitle,& .mvCartList .mvCartItem .mvCartItemTitle{float:none;width:22%;height:auto;' +
             'border:0;box-sizing:border-box}',
         '& .mvCartHeader .mvCartTitle{font-size:smaller}',
