@@ -57,8 +57,10 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
   EXPECT_NE(page.find("href=\"styles/mervane.css\""), std::string::npos);
   EXPECT_NE(page.find("href=\"styles/b.css\""), std::string::npos);
   EXPECT_NE(page.find("<title>Home - Test shop</title>"), std::string::npos);
-  EXPECT_NE(page.find("id=\"wb_Cart2\" style=\"position:absolute;left:0px;top:220px;"
-                      "width:400px;height:280px;"), std::string::npos);
+  EXPECT_NE(page.find("id=\"wb_Cart2\" style=\"grid-area:1/1;align-self:start;margin:220px 0 0 0px;"
+                      "width:400px;max-width:calc(100% - 0px);min-height:280px;"), std::string::npos);
+  EXPECT_NE(build.err.find("b.json: the cart is 359 px high, 79 px more than its 280 px box"),
+            std::string::npos) << build.err;
   EXPECT_EQ(page.find("$(document).ready"), page.rfind("$(document).ready"));
 
   const std::string about = ReadFileBytes(out_ / "info/about.html");

@@ -40,6 +40,7 @@ ProjectWidget OpenSiteWidget(Invocation& in, const SiteFile& site, const SiteWid
   settings.id = id;
   settings.publishFolders = site.publishFolders;
   if (placed.bounds) settings.bounds = *placed.bounds;
+  WarnAboutHeight(in.err, w.definition, settings);
   w.id = id;
   w.bounds = settings.bounds;
   w.widget = OpenWidget(in.Module(), settings);
