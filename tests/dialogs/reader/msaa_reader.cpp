@@ -1,0 +1,214 @@
+// A screen reader's view of another process's window, for the dialog tests:
+// what an MSAA client gets from AccessibleObjectFromWindow and the events it
+// hears. One line per answer on standard output, fields separated by tabs.
+//
+//   msaa_reader tree HWND         the client object and its descendants:
+//                                 depth, role, name, value, state (hex)
+//   msaa_reader listen HWND       "ready", then until WM_QUIT reaches the
+//                                 thread (or 20 s pass) the focus, selection,
+//                                 state and value events of HWND's process:
+//                                 event, window, child id, name, value
+//   msaa_reader act HWND          the client object's default action and the
+//                                 result of doing it (hex)
+//   msaa_reader hold HWND         takes the client object and its first child,
+//                                 "ready", and once WM_QUIT has come (the
+//                                 test has closed the window meanwhile) the
+//                                 results (hex) of asking them for a child
+//                                 count, a name and the default action
+#include <windows.h>
+#include <oleacc.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kMostLines = 1000;
+constexpr DWORD kListenMs = 20000;
+int lines = 0;
+
+std::string Utf8(const wchar_t* text) {
+  if (text == nullptr) return {};
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+  std::string out(static_cast<size_t>(size > 0 ? size - 1 : 0), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+  return out;
+}
+
+VARIANT Child(long id) {
+  VARIANT child;
+  VariantInit(&child);
+  V_VT(&child) = VT_I4;
+  V_I4(&child) = id;
+  return child;
+}
+
+template <typename Getter>
+std::string Text(Getter&& get) {
+  BSTR text = nullptr;
+  HRESULT result = get(&text);
+  std::string out = FAILED(result) ? "!" + std::to_string(result) : Utf8(text);
+  SysFreeString(text);
+  return out;
+}
+
+long Number(IAccessible* object, long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
+  VARIANT answer;
+  VariantInit(&answer);
+  return SUCCEEDED((object->*get)(Child(id), &answer)) && V_VT(&answer) == VT_I4 ? V_I4(&answer)
+                                                                              : -1;
+}
+
+void Describe(IAccessible* object, long id, int depth) {
+  if (++lines > kMostLines) return;
+  std::printf("%d\t%ld\t%s\t%s\t%lx\n", depth, Number(object, id, &IAccessible::get_accRole),
+              Text([&](BSTR* t) { return object->get_accName(Child(id), t); }).c_str(),
+              Text([&](BSTR* t) { return object->get_accValue(Child(id), t); }).c_str(),
+              static_cast<unsigned long>(Number(object, id, &IAccessible::get_accState)));
+}
+
+// As readers walk: AccessibleChildren, objects recursed into, simple
+// elements described by their parent.
+void Walk(IAccessible* object, int depth) {
+  Describe(object, CHILDID_SELF, depth);
+  long count = 0;
+  if (FAILED(object->get_accChildCount(&count)) || count <= 0 || depth > 4) return;
+  std::vector<VARIANT> children(static_cast<size_t>(count));
+  long got = 0;
+  if (FAILED(AccessibleChildren(object, 0, count, children.data(), &got))) return;
+  for (long i = 0; i < got; ++i) {
+    VARIANT& child = children[static_cast<size_t>(i)];
+    IAccessible* inner = nullptr;
+    if (V_VT(&child) == VT_DISPATCH && V_DISPATCH(&child) != nullptr &&
+        SUCCEEDED(V_DISPATCH(&child)->QueryInterface(__uuidof(IAccessible),
+                                                     reinterpret_cast<void**>(&inner)))) {
+      Walk(inner, depth + 1);
+      inner->Release();
+    } else if (V_VT(&child) == VT_I4) {
+      Describe(object, V_I4(&child), depth + 1);
+    }
+    VariantClear(&child);
+  }
+}
+
+// Null, with the error on the output, when the window gives no object.
+IAccessible* ClientOf(HWND window) {
+  IAccessible* object = nullptr;
+  HRESULT result = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                              __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+  if (FAILED(result)) std::printf("!%lx\n", static_cast<unsigned long>(result));
+  return SUCCEEDED(result) ? object : nullptr;
+}
+
+struct Event {
+  DWORD event;
+  HWND window;
+  LONG object;
+  LONG child;
+};
+std::vector<Event> heard;
+
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                      DWORD) {
+  heard.push_back({event, window, object, child});
+}
+
+// Waits until WM_QUIT reaches the thread, or 20 s pass; dispatches meanwhile.
+void WaitForQuit() {
+  MSG message;
+  DWORD end = GetTickCount() + kListenMs;
+  for (bool quit = false; !quit && GetTickCount() < end;) {
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) quit = true;
+      DispatchMessageW(&message);
+    }
+  }
+}
+
+void SayReady() {
+  MSG message;
+  PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // the queue exists before "ready"
+  std::puts("ready");
+  std::fflush(stdout);
+}
+
+int Hold(IAccessible* object) {
+  IDispatch* first = nullptr;
+  IAccessible* item = nullptr;
+  if (FAILED(object->get_accChild(Child(1), &first)) || first == nullptr ||
+      FAILED(first->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&item)))) {
+    return 4;
+  }
+  SayReady();
+  WaitForQuit();
+  long count = 0;
+  BSTR name = nullptr;
+  HRESULT counted = object->get_accChildCount(&count);
+  HRESULT named = item->get_accName(Child(0), &name);
+  HRESULT acted = object->accDoDefaultAction(Child(1));
+  std::printf("%lx\t%lx\t%lx\n", static_cast<unsigned long>(counted),
+              static_cast<unsigned long>(named), static_cast<unsigned long>(acted));
+  SysFreeString(name);
+  item->Release();
+  first->Release();
+  return 0;
+}
+
+// Names are read once the listening ends, so answering does not race the
+// keys that the test sends meanwhile.
+int Listen(HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  HWINEVENTHOOK hook = SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_VALUECHANGE, nullptr,
+                                       &OnEvent, process, 0, WINEVENT_OUTOFCONTEXT);
+  if (hook == nullptr) return 3;
+  SayReady();
+  WaitForQuit();
+  UnhookWinEvent(hook);
+  for (const Event& e : heard) {
+    IAccessible* object = nullptr;
+    VARIANT child;
+    VariantInit(&child);
+    std::string name, value;
+    if (SUCCEEDED(AccessibleObjectFromEvent(e.window, static_cast<DWORD>(e.object),
+                                            static_cast<DWORD>(e.child), &object, &child))) {
+      name = Text([&](BSTR* t) { return object->get_accName(child, t); });
+      value = Text([&](BSTR* t) { return object->get_accValue(child, t); });
+      object->Release();
+    }
+    std::printf("%lx\t%lld\t%ld\t%s\t%s\n", e.event,
+                static_cast<long long>(reinterpret_cast<INT_PTR>(e.window)), e.child,
+                name.c_str(), value.c_str());
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 3) return 2;
+  HWND window = reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(argv[2], nullptr, 10)));
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  std::string command = argv[1];
+  int status = 0;
+  if (command == "listen") {
+    status = Listen(window);
+  } else if (IAccessible* object = ClientOf(window)) {
+    if (command == "tree") Walk(object, 0);
+    if (command == "hold") status = Hold(object);
+    if (command == "act") {
+      std::printf("%s\t%lx\n",
+                  Text([&](BSTR* t) { return object->get_accDefaultAction(Child(0), t); }).c_str(),
+                  static_cast<unsigned long>(object->accDoDefaultAction(Child(0))));
+    }
+    object->Release();
+  } else {
+    status = 1;
+  }
+  std::fflush(stdout);
+  CoUninitialize();
+  return status;
+}

@@ -1,0 +1,136 @@
+#include "screen_reader.h"
+
+#include <sstream>
+#include <stdexcept>
+
+#include "dialog_driver.h"
+
+namespace mervane::dialogs {
+
+namespace {
+
+// The build gives the program's path the Unix way; Wine reaches / as Z:.
+std::string ReaderPath() {
+  std::string path = std::string("Z:") + MSAA_READER;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
+// Starts the reader with its output on a pipe that `output` reads.
+PROCESS_INFORMATION Start(const char* command, HWND window, HANDLE& output) {
+  SECURITY_ATTRIBUTES inherit = {sizeof(inherit), nullptr, TRUE};
+  HANDLE write = nullptr;
+  if (!CreatePipe(&output, &write, &inherit, 0)) throw std::runtime_error("no pipe");
+  SetHandleInformation(output, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write;
+  startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+  std::string line = "\"" + ReaderPath() + "\" " + command + " " +
+                     std::to_string(reinterpret_cast<INT_PTR>(window));
+  PROCESS_INFORMATION process = {};
+  BOOL started = CreateProcessA(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                nullptr, &startup, &process);
+  CloseHandle(write);
+  if (!started) throw std::runtime_error("the reader does not start");
+  return process;
+}
+
+// What the pipe holds now, added to `read`; false once the writer is gone.
+bool Drain(HANDLE output, std::string& read) {
+  DWORD waiting = 0;
+  if (!PeekNamedPipe(output, nullptr, 0, nullptr, &waiting, nullptr)) return false;
+  while (waiting > 0) {
+    char chunk[4096];
+    DWORD got = 0;
+    if (!ReadFile(output, chunk, std::min<DWORD>(waiting, sizeof(chunk)), &got, nullptr)) {
+      return false;
+    }
+    read.append(chunk, got);
+    waiting -= got;
+  }
+  return true;
+}
+
+// A short wait, dispatching this thread's messages when asked.
+void Pause(bool pump) {
+  MSG message;
+  while (pump && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+  Sleep(10);
+}
+
+// Reads until the reader has ended, within the step's time.
+std::string Finish(PROCESS_INFORMATION& process, HANDLE output, std::string read,
+                   bool pump = false) {
+  DWORD end = GetTickCount() + kStepTimeoutMs;
+  while (Drain(output, read) && GetTickCount() < end) {
+    Pause(pump);
+    if (WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0) {
+      Drain(output, read);
+      break;
+    }
+  }
+  bool ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+  if (!ended) TerminateProcess(process.hProcess, 1);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  CloseHandle(output);
+  process = {};
+  if (!ended) throw std::runtime_error("the reader does not finish");
+  return read;
+}
+
+std::vector<Fields> Lines(const std::string& text) {
+  std::vector<Fields> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    Fields fields;
+    std::istringstream parts(line);
+    for (std::string field; std::getline(parts, field, '\t');) fields.push_back(field);
+    if (!line.empty() && line.back() == '\t') fields.emplace_back();
+    lines.push_back(fields);
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<Fields> ReadWindow(const char* command, HWND window) {
+  HANDLE output = nullptr;
+  PROCESS_INFORMATION process = Start(command, window, output);
+  return Lines(Finish(process, output, {}));
+}
+
+ReaderSession::ReaderSession(const char* command, HWND window, bool pump) : pump_(pump) {
+  process_ = Start(command, window, output_);
+  DWORD end = GetTickCount() + kStepTimeoutMs;
+  while (read_.find('\n') == std::string::npos) {
+    if (!Drain(output_, read_) || GetTickCount() > end) {
+      Finish(process_, output_, read_, pump_);
+      throw std::runtime_error("the reader is not ready: " + read_);
+    }
+    Pause(pump_);
+  }
+  if (read_.rfind("ready", 0) != 0) {
+    Finish(process_, output_, read_, pump_);
+    throw std::runtime_error("the reader is not ready: " + read_);
+  }
+  read_.erase(0, read_.find('\n') + 1);
+}
+
+ReaderSession::~ReaderSession() {
+  if (process_.hProcess == nullptr) return;
+  TerminateProcess(process_.hProcess, 1);
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
+  CloseHandle(output_);
+}
+
+std::vector<Fields> ReaderSession::Stop() {
+  PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
+  return Lines(Finish(process_, output_, read_, pump_));
+}
+
+}  // namespace mervane::dialogs
