@@ -8,8 +8,8 @@
 
 #include <cstdio>
 #include <functional>
+#include <map>
 #include <memory>
-#include <stdexcept>
 
 #include "framework/text.h"
 #include "grid/outline_ids.h"
@@ -26,7 +26,7 @@ namespace {
 // The reader's fields: depth, role, name, value, state.
 enum { kDepth, kRole, kName, kValue, kState };
 // An event's fields.
-enum { kEvent, kWindow, kChild, kEventName, kEventValue };
+enum { kEvent, kChild, kEventName, kEventValue };
 
 std::string Hex(COLORREF color) {
   char text[8];
@@ -37,14 +37,6 @@ std::string Hex(COLORREF color) {
 
 long StateOf(const Fields& line) { return std::stol(line.at(kState), nullptr, 16); }
 
-// The reader's lines, each of `fields` fields; throws on any other line
-// (an error the reader met), which fails the script.
-std::vector<Fields> Checked(std::vector<Fields> lines, size_t fields) {
-  for (const Fields& line : lines) {
-    if (line.size() != fields) throw std::runtime_error("the reader says " + line.at(0));
-  }
-  return lines;
-}
 
 CartSettings DistinctCart() {
   CartSettings cart;
@@ -58,74 +50,52 @@ CartSettings DistinctCart() {
   return cart;
 }
 
-// The line of an item under its category in a walk of the grid.
-const Fields* ItemLine(const std::vector<Fields>& tree, const std::string& category,
-                       const std::string& item) {
-  bool inCategory = false;
-  for (const Fields& line : tree) {
-    if (line[kDepth] == "1") inCategory = line[kName] == category;
-    if (inCategory && line[kDepth] == "2" && line[kName] == item) return &line;
-  }
-  return nullptr;
-}
-
 TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
   CartSettings cart = DistinctCart();
   RunSheet(cart, [&](const Driver& d, HWND sheet) {
     HWND grid = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
-    std::vector<Fields> tree = Checked(ReadWindow("tree", grid), 5);
-    ASSERT_FALSE(tree.empty()) << "the reader says nothing";
-    EXPECT_EQ(tree[0], (Fields{"0", std::to_string(ROLE_SYSTEM_OUTLINE), "Style", "",
-                               tree[0][kState]}));
-
-    // Every category and item in the grid's order, each value as the store
-    // built from the same cart spells it out.
+    std::vector<Fields> tree = ReadWindow("tree", grid, 5);
+    // Every category (expanded) and item in the grid's order, each value as
+    // the store built from the same cart spells it out.
     auto store = BuildStyleStore(CopyIn(cart).style, EnumerateFontFaces(grid));
-    size_t at = 1;
+    const std::string item = std::to_string(ROLE_SYSTEM_OUTLINEITEM);
+    std::vector<Fields> expected = {{"0", std::to_string(ROLE_SYSTEM_OUTLINE), "Style", ""}};
     for (const auto& category : store->Categories()) {
-      ASSERT_LT(at, tree.size());
-      EXPECT_EQ(tree[at][kName], ToUtf8(category->Name()));
-      EXPECT_EQ(tree[at][kRole], std::to_string(ROLE_SYSTEM_OUTLINEITEM));
-      EXPECT_TRUE(StateOf(tree[at]) & STATE_SYSTEM_EXPANDED) << tree[at][kName];
-      ++at;
-      for (const auto& item : category->Children()) {
-        ASSERT_LT(at, tree.size());
-        const auto& value = static_cast<const CExtPropertyValue&>(*item);
-        EXPECT_EQ(tree[at], (Fields{"2", std::to_string(ROLE_SYSTEM_OUTLINEITEM),
-                                    ToUtf8(item->Name()), ToUtf8(value.ValueActive()->Spoken()),
-                                    tree[at][kState]}));
-        ++at;
+      expected.push_back({"1", item, ToUtf8(category->Name()), ""});
+      for (const auto& value : category->Children()) {
+        expected.push_back({"2", item, ToUtf8(value->Name()),
+                            ToUtf8(static_cast<CExtPropertyValue&>(*value).ValueActive()->Spoken())});
       }
     }
-    EXPECT_EQ(at, tree.size());
+    std::vector<Fields> read;
+    std::map<std::string, std::string> valueOf;  // by "category/item"
+    std::string category;
+    for (Fields line : tree) {
+      EXPECT_TRUE(line[kDepth] != "1" || (StateOf(line) & STATE_SYSTEM_EXPANDED)) << line[kName];
+      if (line[kDepth] == "1") category = line[kName];
+      valueOf[category + "/" + line[kName]] = line[kValue];
+      line.pop_back();
+      read.push_back(line);
+    }
+    EXPECT_EQ(read, expected);
+    ASSERT_GT(tree.size(), 1u);
     EXPECT_TRUE(StateOf(tree[1]) & STATE_SYSTEM_SELECTED) << "the first row is selected";
 
     // Values spelled out as a listener needs them, from the cart itself.
-    const struct {
-      const char* category;
-      const char* item;
-      std::string value;
-    } kValues[] = {
-        {"Main", "TextColor", Hex(cart.mainStyle.textColor)},
-        {"Main", "FontName", ToUtf8(cart.mainStyle.fontName)},
-        {"Buttons", "FontSize", "14 points"},
-        {"Products", "Bold", "checked"},
-        {"Products", "Italic", "not checked"},
-        {"Message Bar", "BorderRadius", "7"},
-        {"Labels", "Products", "Gâteaux"},
-        {"Miscellaneous", "Padding", "4"},
+    const std::pair<const char*, std::string> kValues[] = {
+        {"Main/TextColor", Hex(cart.mainStyle.textColor)},
+        {"Main/FontName", ToUtf8(cart.mainStyle.fontName)},
+        {"Buttons/FontSize", "14 points"},       {"Products/Bold", "checked"},
+        {"Products/Italic", "not checked"},      {"Message Bar/BorderRadius", "7"},
+        {"Labels/Products", "Gâteaux"},          {"Miscellaneous/Padding", "4"},
     };
-    for (const auto& v : kValues) {
-      const Fields* line = ItemLine(tree, v.category, v.item);
-      ASSERT_NE(line, nullptr) << v.category << "/" << v.item;
-      EXPECT_EQ((*line)[kValue], v.value) << v.category << "/" << v.item;
-    }
+    for (const auto& [item, value] : kValues) EXPECT_EQ(valueOf[item], value) << item;
     d.Press(sheet, PSBTN_CANCEL);
   });
 }
 
-// Focus follows the arrows with each item's child id; an edit, a reset and a
-// fold are heard too.
+// Focus follows the arrows with each item's child id (the categories are
+// numbered first, then the items); an edit, a reset and a fold are heard too.
 TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
   CartSettings cart = DistinctCart();
   RunSheet(cart, [&](const Driver& d, HWND sheet) {
@@ -133,72 +103,61 @@ TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
     Grid grid{d, window, cart};
     SendMessageW(window, WM_LBUTTONDOWN, 0, MAKELPARAM(40, 5));  // the first row takes the focus
     d.WaitUntil([&] { return d.Focus() == window; }, "the grid has the focus");
-    auto store = BuildStyleStore(CopyIn(cart).style, {});
-    CExtOutlineIds ids(store.get());
-    const long categories = static_cast<long>(store->Categories().size());
-
     ReaderSession listener("listen", window);
     for (WPARAM key : {VK_DOWN, VK_DOWN, VK_UP}) grid.Key(window, key);
-    grid.Select(L"Products", L"Bold");
-    grid.Key(window, VK_SPACE);
-    grid.Key(window, VK_DELETE);
-    grid.Select(L"Products", L"Bold");
-    grid.Key(window, VK_LEFT);  // to the category
-    grid.Key(window, VK_LEFT);  // which folds
-    std::vector<Fields> events;
-    for (Fields& e : Checked(listener.Stop(), 5)) {
-      if (e.at(kWindow) == std::to_string(reinterpret_cast<INT_PTR>(window))) events.push_back(e);
-    }
-
+    grid.Select(L"Products", L"Bold");  // toggled, reset, left to its category, which folds
+    for (WPARAM key : {VK_SPACE, VK_DELETE, VK_LEFT, VK_LEFT}) grid.Key(window, key);
+    std::vector<Fields> events = listener.Stop(4);
     auto heard = [&](DWORD event) {
       std::vector<std::string> seen;
       for (const Fields& e : events) {
         if (std::stoul(e[kEvent], nullptr, 16) == event) {
-          seen.push_back(e[kChild] + " " + e[kEventName] + "=" + e.at(kEventValue));
+          seen.push_back(e[kChild] + " " + e[kEventName] + "=" + e[kEventValue]);
         }
       }
       return seen;
     };
-    auto line = [&](long id) {
-      const auto* item = static_cast<const CExtPropertyValue*>(ids.ItemOf(id));
-      return std::to_string(id) + " " + ToUtf8(item->Name()) + "=" +
-             ToUtf8(item->ValueActive()->Spoken());
+    auto store = BuildStyleStore(CopyIn(cart).style, {});
+    const long categories = static_cast<long>(store->Categories().size());
+    const auto& first = store->Categories()[0]->Children();
+    auto said = [](long id, const CExtPropertyItem& item) {
+      auto* value = dynamic_cast<const CExtPropertyValue*>(&item);
+      return std::to_string(id) + " " + ToUtf8(item.Name()) + "=" +
+             (value != nullptr ? ToUtf8(value->ValueActive()->Spoken()) : "");
     };
-    long bold = 0, productsId = 0;
-    for (long id = 1; ids.ItemOf(id) != nullptr; ++id) {
-      const CExtPropertyItem* item = ids.ItemOf(id);
-      const CExtPropertyItem* up = item->Parent();
-      if (item->Name() == L"Products" && up == nullptr) productsId = id;
-      if (item->Name() == L"Bold" && up != nullptr && up->Name() == L"Products") bold = id;
-    }
-    ASSERT_EQ(line(bold), std::to_string(bold) + " Bold=checked");
-    const std::string products = std::to_string(productsId) + " Products=";
     std::vector<std::string> focus = heard(EVENT_OBJECT_FOCUS);
     ASSERT_GE(focus.size(), 3u);
-    // The first category's first items: the numbers after the categories'.
-    EXPECT_EQ(focus[0], line(categories + 1));
-    EXPECT_EQ(focus[1], line(categories + 2));
-    EXPECT_EQ(focus[2], line(categories + 1));
-    EXPECT_EQ(focus.back(), products);
-    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE),
-              (std::vector<std::string>{std::to_string(bold) + " Bold=checked",
-                                        std::to_string(bold) + " Bold=checked"}));
-    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE), std::vector<std::string>{products});
+    EXPECT_EQ(std::vector<std::string>(focus.begin(), focus.begin() + 3),
+              (std::vector<std::string>{said(categories + 1, *first[0]),
+                                        said(categories + 2, *first[1]),
+                                        said(categories + 1, *first[0])}));
+    CExtOutlineIds ids(store.get());
+    const CExtPropertyItem* bold = nullptr;
+    for (long id = categories + 1; ids.ItemOf(id) != nullptr; ++id) {
+      const CExtPropertyItem* item = ids.ItemOf(id);
+      if (item->Name() == L"Bold" && item->Parent()->Name() == L"Products") bold = item;
+    }
+    ASSERT_NE(bold, nullptr);
+    const std::string boldSaid = said(ids.IdOf(bold), *bold);
+    EXPECT_EQ(boldSaid.substr(boldSaid.find(' ')), " Bold=checked");
+    EXPECT_EQ(focus.back(), said(ids.IdOf(bold->Parent()), *bold->Parent()));
+    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE), (std::vector<std::string>{boldSaid, boldSaid}));
+    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE),
+              std::vector<std::string>{said(ids.IdOf(bold->Parent()), *bold->Parent())});
     d.Press(sheet, PSBTN_CANCEL);
   });
 }
 
-
 // The palette's 40 swatches named by colour, the cell's own selected, then
-// its button (a window, whose own parts follow it).
+// its button.
 void ExpectSwatches(const std::vector<Fields>& tree, COLORREF current) {
   ASSERT_GE(tree.size(), 42u);
   for (int i = 0; i < CExtGridColorPopup::kButtonPlace; ++i) {
-    const Fields& swatch = tree[static_cast<size_t>(i) + 1];
     COLORREF color = CExtGridColorPopup::SwatchColor(i);
-    EXPECT_EQ(swatch[kName], Hex(color)) << i;
-    EXPECT_EQ(swatch[kRole], std::to_string(ROLE_SYSTEM_LISTITEM)) << i;
-    EXPECT_EQ((StateOf(swatch) & STATE_SYSTEM_SELECTED) != 0, color == current) << i;
+    bool selected = (StateOf(tree[static_cast<size_t>(i) + 1]) & STATE_SYSTEM_SELECTED) != 0;
+    EXPECT_EQ(tree[static_cast<size_t>(i) + 1], (Fields{"1", std::to_string(ROLE_SYSTEM_LISTITEM),
+              Hex(color), "", tree[static_cast<size_t>(i) + 1][kState]})) << i;
+    EXPECT_EQ(selected, color == current) << i;
   }
   EXPECT_EQ(tree[41][kName], "More colors...");
 }
@@ -209,13 +168,6 @@ struct Opened {
   std::function<void()> close;
 };
 
-HWND Popup(const Driver& d, const wchar_t* popupClass) {
-  HWND popup = nullptr;
-  d.WaitUntil([&] { return IsWindowVisible(popup = FindWindowW(popupClass, nullptr)); },
-              "the popup opens");
-  return popup;
-}
-
 // Each control read as the reader reads it: its role and its name. Role 0:
 // the system's proxy answers it, and Wine's calls list boxes and list views
 // plain clients.
@@ -225,17 +177,10 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
   RunSheet(cart, [&](const Driver& d, HWND sheet) {
     HWND window = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
     Grid grid{d, window, cart};
-    auto escape = [&](HWND popup) {
-      return [&d, popup] {
-        SendMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
-        d.WaitUntil([&] { return !IsWindowVisible(popup); }, "the popup closes");
-      };
-    };
     auto drop = [&](const wchar_t* item, const wchar_t* popupClass) {
       grid.Select(L"Main", item);
-      grid.Key(window, VK_F4);
-      HWND popup = Popup(d, popupClass);
-      return Opened{popup, escape(popup)};
+      HWND popup = grid.OpenPopup(popupClass);
+      return Opened{popup, [&grid, popup] { grid.Pick(popup, {VK_ESCAPE}); }};
     };
     auto optionsEditor = [&](int processor, const wchar_t* caption, int control) {
       HWND page = d.SelectPage(sheet, 2);
@@ -276,7 +221,7 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
     };
     for (const auto& c : kControls) {
       Opened opened = c.open();
-      std::vector<Fields> tree = Checked(ReadWindow("tree", opened.window), 5);
+      std::vector<Fields> tree = ReadWindow("tree", opened.window, 5);
       ASSERT_FALSE(tree.empty()) << c.what;
       EXPECT_EQ(tree[0][kName], c.name) << c.what;
       if (c.role != 0) {
@@ -293,9 +238,9 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
 
 
 // A listener may keep objects after the grid has gone: every call then
-// answers "disconnected" (0x80010108), for the grid and its items alike.
+// answers "disconnected", for the grid and its items alike.
 TEST(ScreenReader, ObjectsOfAGoneGridAnswerDisconnected) {
-  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // the objects are handed out from here
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   HINSTANCE module = GetModuleHandleW(nullptr);
   CExtPropertyGridCtrl::RegisterWindowClass(module);
   HWND window = CreateWindowExW(0, CExtPropertyGridCtrl::kWindowClass, L"", WS_POPUP, 0, 0, 300,
@@ -305,10 +250,31 @@ TEST(ScreenReader, ObjectsOfAGoneGridAnswerDisconnected) {
   auto store = BuildStyleStore(CopyIn(CartSettings()).style, {});
   grid->AddStore(store.get());
   grid->SelectStore(store.get());
-  ReaderSession reader("hold", window, true);
+  IAccessible* outline = nullptr;
+  ASSERT_EQ(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                       __uuidof(IAccessible), reinterpret_cast<void**>(&outline)),
+            S_OK);
+  VARIANT self = {}, first = {};
+  V_VT(&self) = VT_I4, V_I4(&self) = CHILDID_SELF;
+  V_VT(&first) = VT_I4, V_I4(&first) = 1;
+  IDispatch* category = nullptr;
+  ASSERT_EQ(outline->get_accChild(first, &category), S_OK);
+  IAccessible* item = nullptr;
+  category->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&item));
+  BSTR name = nullptr;
+  ASSERT_EQ(item->get_accName(self, &name), S_OK);
+  EXPECT_EQ(OString(name), store->Categories()[0]->Name());
+  SysFreeString(name);
   DestroyWindow(window);
   grid.reset();
-  EXPECT_EQ(reader.Stop(), (std::vector<Fields>{{"80010108", "80010108", "80010108"}}));
+  long count = 0;
+  EXPECT_EQ(outline->get_accChildCount(&count), RPC_E_DISCONNECTED);
+  EXPECT_EQ(item->get_accName(self, &name), RPC_E_DISCONNECTED);
+  EXPECT_EQ(outline->accDoDefaultAction(first), RPC_E_DISCONNECTED);
+  for (IUnknown* object : {static_cast<IUnknown*>(item), static_cast<IUnknown*>(category),
+                           static_cast<IUnknown*>(outline)}) {
+    object->Release();
+  }
   CoUninitialize();
 }
 

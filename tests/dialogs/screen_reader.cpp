@@ -53,20 +53,11 @@ bool Drain(HANDLE output, std::string& read) {
   return true;
 }
 
-// A short wait, dispatching this thread's messages when asked.
-void Pause(bool pump) {
-  MSG message;
-  while (pump && PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-  Sleep(10);
-}
-
 // Reads until the reader has ended, within the step's time.
-std::string Finish(PROCESS_INFORMATION& process, HANDLE output, std::string read,
-                   bool pump = false) {
+std::string Finish(PROCESS_INFORMATION& process, HANDLE output, std::string read) {
   DWORD end = GetTickCount() + kStepTimeoutMs;
   while (Drain(output, read) && GetTickCount() < end) {
-    Pause(pump);
-    if (WaitForSingleObject(process.hProcess, 10) == WAIT_OBJECT_0) {
+    if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) {
       Drain(output, read);
       break;
     }
@@ -81,7 +72,7 @@ std::string Finish(PROCESS_INFORMATION& process, HANDLE output, std::string read
   return read;
 }
 
-std::vector<Fields> Lines(const std::string& text) {
+std::vector<Fields> Lines(const std::string& text, size_t count) {
   std::vector<Fields> lines;
   std::istringstream in(text);
   for (std::string line; std::getline(in, line);) {
@@ -90,6 +81,7 @@ std::vector<Fields> Lines(const std::string& text) {
     std::istringstream parts(line);
     for (std::string field; std::getline(parts, field, '\t');) fields.push_back(field);
     if (!line.empty() && line.back() == '\t') fields.emplace_back();
+    if (fields.size() != count) throw std::runtime_error("the reader says " + line);
     lines.push_back(fields);
   }
   return lines;
@@ -97,24 +89,20 @@ std::vector<Fields> Lines(const std::string& text) {
 
 }  // namespace
 
-std::vector<Fields> ReadWindow(const char* command, HWND window) {
+std::vector<Fields> ReadWindow(const char* command, HWND window, size_t fields) {
   HANDLE output = nullptr;
   PROCESS_INFORMATION process = Start(command, window, output);
-  return Lines(Finish(process, output, {}));
+  return Lines(Finish(process, output, {}), fields);
 }
 
-ReaderSession::ReaderSession(const char* command, HWND window, bool pump) : pump_(pump) {
+ReaderSession::ReaderSession(const char* command, HWND window) {
   process_ = Start(command, window, output_);
   DWORD end = GetTickCount() + kStepTimeoutMs;
-  while (read_.find('\n') == std::string::npos) {
-    if (!Drain(output_, read_) || GetTickCount() > end) {
-      Finish(process_, output_, read_, pump_);
-      throw std::runtime_error("the reader is not ready: " + read_);
-    }
-    Pause(pump_);
+  while (read_.find('\n') == std::string::npos && Drain(output_, read_) && GetTickCount() < end) {
+    Sleep(10);
   }
   if (read_.rfind("ready", 0) != 0) {
-    Finish(process_, output_, read_, pump_);
+    Finish(process_, output_, read_);
     throw std::runtime_error("the reader is not ready: " + read_);
   }
   read_.erase(0, read_.find('\n') + 1);
@@ -128,9 +116,9 @@ ReaderSession::~ReaderSession() {
   CloseHandle(output_);
 }
 
-std::vector<Fields> ReaderSession::Stop() {
+std::vector<Fields> ReaderSession::Stop(size_t fields) {
   PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
-  return Lines(Finish(process_, output_, read_, pump_));
+  return Lines(Finish(process_, output_, read_), fields);
 }
 
 }  // namespace mervane::dialogs

@@ -13,27 +13,24 @@ namespace mervane::dialogs {
 // One line of the reader's output, split at its tabs.
 using Fields = std::vector<std::string>;
 
-// Runs "tree" or "act" on the window and returns the reader's lines.
-std::vector<Fields> ReadWindow(const char* command, HWND window);
+// Runs "tree" or "act" on the window and returns the reader's lines, each of
+// `fields` fields; any other line (an error the reader met) throws.
+std::vector<Fields> ReadWindow(const char* command, HWND window, size_t fields);
 
-// A reader that runs while the test acts: "listen" hears the events of the
-// window's process from construction until Stop, which returns them (event,
-// window, child id, name, value); "hold" keeps objects of the window until
-// Stop and then asks them. With `pump`, waiting dispatches this thread's
-// messages, for a window that lives on it.
+// "listen": hears the events of the window from construction until Stop,
+// which returns them (event, child id, name, value).
 class ReaderSession {
  public:
-  ReaderSession(const char* command, HWND window, bool pump = false);
+  ReaderSession(const char* command, HWND window);
   ~ReaderSession();
   ReaderSession(const ReaderSession&) = delete;
   ReaderSession& operator=(const ReaderSession&) = delete;
-  std::vector<Fields> Stop();
+  std::vector<Fields> Stop(size_t fields);
 
  private:
   PROCESS_INFORMATION process_ = {};
   HANDLE output_ = nullptr;
   std::string read_;
-  bool pump_;
 };
 
 }  // namespace mervane::dialogs

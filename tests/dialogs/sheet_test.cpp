@@ -143,7 +143,7 @@ TEST(Sheet, CreditLinkHelpF1AndVersion6Controls) {
     }
     ExpectGuide(d, "a click", [&] { PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, 0); });
     ExpectGuide(d, "a screen reader's default action", [&] {
-      EXPECT_EQ(ReadWindow("act", link), (std::vector<Fields>{{"Jump", "0"}}));
+      EXPECT_EQ(ReadWindow("act", link, 2), (std::vector<Fields>{{"Jump", "0"}}));
     });
 
     SIZE ideal = {};

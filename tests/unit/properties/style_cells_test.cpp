@@ -105,31 +105,5 @@ TEST(StyleStore, EditsAndResetsWriteBackIntoTheCopies) {
   EXPECT_EQ(copies.styles[1].fontSize, 13);
 }
 
-// What a screen reader hears as each kind of item's value.
-TEST(StyleStore, ValuesAreSpelledOutForAListener) {
-  CartSettings cart;
-  cart.mainStyle.textColor = 0x00336699;
-  cart.productsStyle.fontSize = 13;  // in no list: its own text
-  cart.buttonsStyle.fontSize = 12;
-  cart.productsStyle.bold = 1;
-  cart.productsStyle.italic = 0;
-  cart.labelProducts = U("Cakes");
-  auto store = BuildStyleStore(CopiesOf(cart), kFaces);
-  const struct {
-    const char* category;
-    const char* item;
-    const char* spoken;
-  } kCases[] = {
-      {"Main", "TextColor", "#996633"},       {"Main", "FontName", "Arial"},
-      {"Buttons", "FontSize", "12 points"},   {"Products", "FontSize", "13 points"},
-      {"Products", "Bold", "checked"},        {"Products", "Italic", "not checked"},
-      {"Miscellaneous", "Padding", "2"},      {"Labels", "Products", "Cakes"},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(ToUtf8(Item(*store, c.category, c.item).ValueActive()->Spoken()), c.spoken)
-        << c.category << "/" << c.item;
-  }
-}
-
 }  // namespace
 }  // namespace mervane::testing
