@@ -6,7 +6,6 @@
 
 #include <oleacc.h>
 
-#include <cstdio>
 #include <functional>
 #include <map>
 #include <memory>
@@ -27,13 +26,6 @@ namespace {
 enum { kDepth, kRole, kName, kValue, kState };
 // An event's fields.
 enum { kEvent, kChild, kEventName, kEventValue };
-
-std::string Hex(COLORREF color) {
-  char text[8];
-  std::snprintf(text, sizeof(text), "#%02X%02X%02X", GetRValue(color), GetGValue(color),
-                GetBValue(color));
-  return text;
-}
 
 long StateOf(const Fields& line) { return std::stol(line.at(kState), nullptr, 16); }
 
@@ -83,7 +75,7 @@ TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
 
     // Values spelled out as a listener needs them, from the cart itself.
     const std::pair<const char*, std::string> kValues[] = {
-        {"Main/TextColor", Hex(cart.mainStyle.textColor)},
+        {"Main/TextColor", "#123456"},
         {"Main/FontName", ToUtf8(cart.mainStyle.fontName)},
         {"Buttons/FontSize", "14 points"},       {"Products/Bold", "checked"},
         {"Products/Italic", "not checked"},      {"Message Bar/BorderRadius", "7"},
@@ -111,39 +103,31 @@ TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
     auto heard = [&](DWORD event) {
       std::vector<std::string> seen;
       for (const Fields& e : events) {
-        if (std::stoul(e[kEvent], nullptr, 16) == event) {
-          seen.push_back(e[kChild] + " " + e[kEventName] + "=" + e[kEventValue]);
-        }
+        std::string line = e[kChild] + " " + e[kEventName] + "=" + e[kEventValue];
+        if (std::stoul(e[kEvent], nullptr, 16) == event) seen.push_back(line);
       }
       return seen;
     };
     auto store = BuildStyleStore(CopyIn(cart).style, {});
     const long categories = static_cast<long>(store->Categories().size());
-    const auto& first = store->Categories()[0]->Children();
-    auto said = [](long id, const CExtPropertyItem& item) {
-      auto* value = dynamic_cast<const CExtPropertyValue*>(&item);
-      return std::to_string(id) + " " + ToUtf8(item.Name()) + "=" +
-             (value != nullptr ? ToUtf8(value->ValueActive()->Spoken()) : "");
+    CExtOutlineIds ids(store.get());
+    const CExtPropertyItem* bold = &Item(*store, L"Products", L"Bold");
+    auto said = [&](long id, const std::string& value) {
+      return std::to_string(id) + " " + ToUtf8(ids.ItemOf(id)->Name()) + "=" + value;
+    };
+    auto spoken = [&](long id) {
+      return ToUtf8(static_cast<CExtPropertyValue*>(ids.ItemOf(id))->ValueActive()->Spoken());
     };
     std::vector<std::string> focus = heard(EVENT_OBJECT_FOCUS);
     ASSERT_GE(focus.size(), 3u);
-    EXPECT_EQ(std::vector<std::string>(focus.begin(), focus.begin() + 3),
-              (std::vector<std::string>{said(categories + 1, *first[0]),
-                                        said(categories + 2, *first[1]),
-                                        said(categories + 1, *first[0])}));
-    CExtOutlineIds ids(store.get());
-    const CExtPropertyItem* bold = nullptr;
-    for (long id = categories + 1; ids.ItemOf(id) != nullptr; ++id) {
-      const CExtPropertyItem* item = ids.ItemOf(id);
-      if (item->Name() == L"Bold" && item->Parent()->Name() == L"Products") bold = item;
+    for (auto [at, id] : {std::pair{0, categories + 1}, {1, categories + 2}, {2, categories + 1}}) {
+      EXPECT_EQ(focus[at], said(id, spoken(id))) << at;
     }
-    ASSERT_NE(bold, nullptr);
-    const std::string boldSaid = said(ids.IdOf(bold), *bold);
-    EXPECT_EQ(boldSaid.substr(boldSaid.find(' ')), " Bold=checked");
-    EXPECT_EQ(focus.back(), said(ids.IdOf(bold->Parent()), *bold->Parent()));
-    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE), (std::vector<std::string>{boldSaid, boldSaid}));
-    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE),
-              std::vector<std::string>{said(ids.IdOf(bold->Parent()), *bold->Parent())});
+    const long products = ids.IdOf(bold->Parent());
+    EXPECT_EQ(focus.back(), said(products, ""));
+    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE),
+              std::vector<std::string>(2, said(ids.IdOf(bold), "checked")));
+    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE), std::vector<std::string>{said(products, "")});
     d.Press(sheet, PSBTN_CANCEL);
   });
 }
@@ -156,7 +140,7 @@ void ExpectSwatches(const std::vector<Fields>& tree, COLORREF current) {
     COLORREF color = CExtGridColorPopup::SwatchColor(i);
     bool selected = (StateOf(tree[static_cast<size_t>(i) + 1]) & STATE_SYSTEM_SELECTED) != 0;
     EXPECT_EQ(tree[static_cast<size_t>(i) + 1], (Fields{"1", std::to_string(ROLE_SYSTEM_LISTITEM),
-              Hex(color), "", tree[static_cast<size_t>(i) + 1][kState]})) << i;
+              ToUtf8(ColorText(color)), "", tree[static_cast<size_t>(i) + 1][kState]})) << i;
     EXPECT_EQ(selected, color == current) << i;
   }
   EXPECT_EQ(tree[41][kName], "More colors...");
@@ -271,10 +255,9 @@ TEST(ScreenReader, ObjectsOfAGoneGridAnswerDisconnected) {
   EXPECT_EQ(outline->get_accChildCount(&count), RPC_E_DISCONNECTED);
   EXPECT_EQ(item->get_accName(self, &name), RPC_E_DISCONNECTED);
   EXPECT_EQ(outline->accDoDefaultAction(first), RPC_E_DISCONNECTED);
-  for (IUnknown* object : {static_cast<IUnknown*>(item), static_cast<IUnknown*>(category),
-                           static_cast<IUnknown*>(outline)}) {
-    object->Release();
-  }
+  item->Release();
+  category->Release();
+  outline->Release();
   CoUninitialize();
 }
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "dialog_driver.h"
 #include "model/cart_settings.h"
 #include "properties/sheet_transfer.h"
@@ -12,6 +14,17 @@
 namespace mervane::dialogs {
 
 inline constexpr int kStylePage = 1;
+
+// An item of a store by its category's name and its own.
+inline const CExtPropertyItem& Item(const CExtPropertyStore& store, const OString& category,
+                                    const OString& item) {
+  for (const auto& c : store.Categories()) {
+    for (const auto& value : c->Children()) {
+      if (c->Name() == category && value->Name() == item) return *value;
+    }
+  }
+  throw std::logic_error("no such item");
+}
 
 // The grid's row of an item: every category is unfolded when the page opens.
 inline WPARAM RowOf(const CartSettings& cart, const OString& category, const OString& item) {

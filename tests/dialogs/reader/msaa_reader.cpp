@@ -15,17 +15,13 @@
 #include <string>
 #include <vector>
 
+#include "framework/text.h"
+
 namespace {
 
-constexpr DWORD kListenMs = 20000;
+using mervane::ToUtf8;
 
-std::string Utf8(const wchar_t* text) {
-  if (text == nullptr) return {};
-  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string out(static_cast<size_t>(size > 0 ? size - 1 : 0), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
-  return out;
-}
+constexpr DWORD kListenMs = 20000;
 
 VARIANT Child(long id) {
   VARIANT child;
@@ -39,7 +35,7 @@ template <typename Getter>
 std::string Text(Getter&& get) {
   BSTR text = nullptr;
   HRESULT result = get(&text);
-  std::string out = FAILED(result) ? "!" + std::to_string(result) : Utf8(text);
+  std::string out = FAILED(result) ? "!" + std::to_string(result) : ToUtf8(OString(text, SysStringLen(text)));
   SysFreeString(text);
   return out;
 }
