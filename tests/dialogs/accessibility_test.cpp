@@ -29,26 +29,31 @@ enum { kEvent, kChild, kEventName, kEventValue };
 
 long StateOf(const Fields& line) { return std::stol(line.at(kState), nullptr, 16); }
 
-
 CartSettings DistinctCart() {
   CartSettings cart;
   cart.mainStyle.textColor = RGB(0x12, 0x34, 0x56);
   cart.mainStyle.backgroundColor = RGB(255, 102, 0);  // in the palette
-  cart.buttonsStyle.fontSize = 14;
+  cart.buttonsStyle.fontSize = 13;                    // in no list
   cart.productsStyle.bold = 1;
-  cart.messageBarStyle.borderRadius = 7;
   cart.labelProducts = L"Gâteaux";
-  cart.padding = 4;
   return cart;
 }
 
+// Every category and item in the grid's order with its value spelled out,
+// values that no list or range holds and texts that the page must not
+// interpret too; OK stores them back unchanged.
 TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
   CartSettings cart = DistinctCart();
-  RunSheet(cart, [&](const Driver& d, HWND sheet) {
+  cart.padding = -5;
+  cart.productsStyle.fontName = L"No Such Face";
+  cart.messageBarStyle.borderRadius = 150;
+  cart.labelCheckout = OString(70000, L'%');
+  cart.cssFileName.clear();
+  const auto before = StoredBlock(cart);
+  SheetRun run = RunSheet(cart, [&](const Driver& d, HWND sheet) {
     HWND grid = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
     std::vector<Fields> tree = ReadWindow("tree", grid, 5);
-    // Every category (expanded) and item in the grid's order, each value as
-    // the store built from the same cart spells it out.
+    // Categories expanded, each value as the store built from the cart spells it out.
     auto store = BuildStyleStore(CopyIn(cart).style, EnumerateFontFaces(grid));
     const std::string item = std::to_string(ROLE_SYSTEM_OUTLINEITEM);
     std::vector<Fields> expected = {{"0", std::to_string(ROLE_SYSTEM_OUTLINE), "Style", ""}};
@@ -75,15 +80,19 @@ TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
 
     // Values spelled out as a listener needs them, from the cart itself.
     const std::pair<const char*, std::string> kValues[] = {
-        {"Main/TextColor", "#123456"},
-        {"Main/FontName", ToUtf8(cart.mainStyle.fontName)},
-        {"Buttons/FontSize", "14 points"},       {"Products/Bold", "checked"},
-        {"Products/Italic", "not checked"},      {"Message Bar/BorderRadius", "7"},
-        {"Labels/Products", "Gâteaux"},          {"Miscellaneous/Padding", "4"},
+        {"Main/TextColor", "#123456"},           {"Main/FontName", ToUtf8(cart.mainStyle.fontName)},
+        {"Buttons/FontSize", "13 points"},       {"Products/FontName", "No Such Face"},
+        {"Products/Bold", "checked"},            {"Products/Italic", "not checked"},
+        {"Message Bar/BorderRadius", "150"},     {"Labels/Products", "Gâteaux"},
+        {"Miscellaneous/Padding", "-5"},         {"Miscellaneous/Filename CSS", ""},
     };
     for (const auto& [item, value] : kValues) EXPECT_EQ(valueOf[item], value) << item;
-    d.Press(sheet, PSBTN_CANCEL);
+    for (WPARAM key : {VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) SendMessageW(grid, WM_KEYDOWN, key, 0);
+    d.Press(sheet, PSBTN_OK);
   });
+  EXPECT_EQ(run.failure, "");
+  EXPECT_TRUE(run.ok);
+  EXPECT_TRUE(StoredBlock(cart) == before);
 }
 
 // Focus follows the arrows with each item's child id (the categories are

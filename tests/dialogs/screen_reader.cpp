@@ -39,18 +39,13 @@ PROCESS_INFORMATION Start(const char* command, HWND window, HANDLE& output) {
 
 // What the pipe holds now, added to `read`; false once the writer is gone.
 bool Drain(HANDLE output, std::string& read) {
-  DWORD waiting = 0;
+  DWORD waiting = 0, got = 0;
   if (!PeekNamedPipe(output, nullptr, 0, nullptr, &waiting, nullptr)) return false;
-  while (waiting > 0) {
-    char chunk[4096];
-    DWORD got = 0;
-    if (!ReadFile(output, chunk, std::min<DWORD>(waiting, sizeof(chunk)), &got, nullptr)) {
-      return false;
-    }
-    read.append(chunk, got);
-    waiting -= got;
-  }
-  return true;
+  size_t at = read.size();
+  read.resize(at + waiting);
+  bool ok = waiting == 0 || ReadFile(output, read.data() + at, waiting, &got, nullptr);
+  read.resize(at + got);
+  return ok;
 }
 
 // Reads until the reader has ended, within the step's time.

@@ -72,26 +72,5 @@ TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
   }
 }
 
-// Sizes and fonts that no list holds, padding beyond the spin range and texts
-// that the page must not interpret.
-TEST(StylePage, ShowsHostileStylesAndStoresThemBackUnchanged) {
-  CartSettings cart;
-  cart.padding = -5;
-  cart.mainStyle.fontSize = 13;
-  cart.productsStyle.fontName = L"No Such Face";
-  cart.buttonsStyle.borderRadius = 150;
-  cart.labelCheckout = OString(70000, L'%');
-  cart.cssFileName.clear();
-  const auto before = StoredBlock(cart);
-  SheetRun run = RunSheet(cart, [](const Driver& d, HWND sheet) {
-    HWND grid = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
-    for (WPARAM key : {VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) SendMessageW(grid, WM_KEYDOWN, key, 0);
-    d.Press(sheet, PSBTN_OK);
-  });
-  EXPECT_EQ(run.failure, "");
-  EXPECT_TRUE(run.ok);
-  EXPECT_TRUE(StoredBlock(cart) == before);
-}
-
 }  // namespace
 }  // namespace mervane::dialogs

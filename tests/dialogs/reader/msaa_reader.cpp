@@ -24,10 +24,8 @@ using mervane::ToUtf8;
 constexpr DWORD kListenMs = 20000;
 
 VARIANT Child(long id) {
-  VARIANT child;
-  VariantInit(&child);
-  V_VT(&child) = VT_I4;
-  V_I4(&child) = id;
+  VARIANT child = {};
+  V_VT(&child) = VT_I4, V_I4(&child) = id;
   return child;
 }
 
