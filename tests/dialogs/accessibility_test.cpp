@@ -22,9 +22,8 @@
 namespace mervane::dialogs {
 namespace {
 
-// The reader's fields: depth, role, name, value, state.
+// The fields of the reader's lines: of a walk's, and of an event's.
 enum { kDepth, kRole, kName, kValue, kState };
-// An event's fields.
 enum { kEvent, kChild, kEventName, kEventValue };
 
 long StateOf(const Fields& line) { return std::stol(line.at(kState), nullptr, 16); }
@@ -75,8 +74,7 @@ TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
       read.push_back(line);
     }
     EXPECT_EQ(read, expected);
-    ASSERT_GT(tree.size(), 1u);
-    EXPECT_TRUE(StateOf(tree[1]) & STATE_SYSTEM_SELECTED) << "the first row is selected";
+    EXPECT_TRUE(tree.size() > 1 && (StateOf(tree[1]) & STATE_SYSTEM_SELECTED)) << "first row";
 
     // Values spelled out as a listener needs them, from the cart itself.
     const std::pair<const char*, std::string> kValues[] = {
@@ -121,22 +119,20 @@ TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
     const long categories = static_cast<long>(store->Categories().size());
     CExtOutlineIds ids(store.get());
     const CExtPropertyItem* bold = &Item(*store, L"Products", L"Bold");
-    auto said = [&](long id, const std::string& value) {
-      return std::to_string(id) + " " + ToUtf8(ids.ItemOf(id)->Name()) + "=" + value;
-    };
-    auto spoken = [&](long id) {
-      return ToUtf8(static_cast<CExtPropertyValue*>(ids.ItemOf(id))->ValueActive()->Spoken());
+    auto said = [&](long id) {  // as the reader says it, the value as the store spells it
+      auto* value = dynamic_cast<const CExtPropertyValue*>(ids.ItemOf(id));
+      return std::to_string(id) + " " + ToUtf8(ids.ItemOf(id)->Name()) + "=" +
+             (value != nullptr ? ToUtf8(value->ValueActive()->Spoken()) : "");
     };
     std::vector<std::string> focus = heard(EVENT_OBJECT_FOCUS);
     ASSERT_GE(focus.size(), 3u);
     for (auto [at, id] : {std::pair{0, categories + 1}, {1, categories + 2}, {2, categories + 1}}) {
-      EXPECT_EQ(focus[at], said(id, spoken(id))) << at;
+      EXPECT_EQ(focus[at], said(id)) << at;
     }
     const long products = ids.IdOf(bold->Parent());
-    EXPECT_EQ(focus.back(), said(products, ""));
-    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE),
-              std::vector<std::string>(2, said(ids.IdOf(bold), "checked")));
-    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE), std::vector<std::string>{said(products, "")});
+    EXPECT_EQ(focus.back(), said(products));
+    EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE), std::vector<std::string>(2, said(ids.IdOf(bold))));
+    EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE), std::vector<std::string>{said(products)});
     d.Press(sheet, PSBTN_CANCEL);
   });
 }
@@ -198,7 +194,6 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
            return Opened{editor, [&grid, editor] { grid.Key(editor, VK_ESCAPE); }};
          }, ROLE_SYSTEM_TEXT, "Products"},
         {"font names", [&] { return drop(L"FontName", L"ListBox"); }, 0, "FontName"},
-        {"font sizes", [&] { return drop(L"FontSize", L"ListBox"); }, 0, "FontSize"},
         {"colour palette", [&] { return drop(L"BackgroundColor", L"CExtGridColorPopup"); },
          ROLE_SYSTEM_LIST, "BackgroundColor"},
         {"product list", [&] {

@@ -38,11 +38,11 @@ std::string Text(Getter&& get) {
   return out;
 }
 
-long Number(IAccessible* object, long id, HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
-  VARIANT answer;
-  VariantInit(&answer);
-  return SUCCEEDED((object->*get)(Child(id), &answer)) && V_VT(&answer) == VT_I4 ? V_I4(&answer)
-                                                                              : -1;
+long Number(IAccessible* object, long id,
+            HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, VARIANT*)) {
+  VARIANT answer = {};
+  bool got = SUCCEEDED((object->*get)(Child(id), &answer)) && V_VT(&answer) == VT_I4;
+  return got ? V_I4(&answer) : -1;
 }
 
 void Describe(IAccessible* object, long id, int depth) {
