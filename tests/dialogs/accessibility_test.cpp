@@ -58,9 +58,9 @@ TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
     std::vector<Fields> expected = {{"0", std::to_string(ROLE_SYSTEM_OUTLINE), "Style", ""}};
     for (const auto& category : store->Categories()) {
       expected.push_back({"1", item, ToUtf8(category->Name()), ""});
-      for (const auto& value : category->Children()) {
-        expected.push_back({"2", item, ToUtf8(value->Name()),
-                            ToUtf8(static_cast<CExtPropertyValue&>(*value).ValueActive()->Spoken())});
+      for (const auto& v : category->Children()) {
+        auto& value = static_cast<CExtPropertyValue&>(*v);
+        expected.push_back({"2", item, ToUtf8(v->Name()), ToUtf8(value.ValueActive()->Spoken())});
       }
     }
     std::vector<Fields> read;
@@ -97,7 +97,7 @@ TEST(ScreenReader, WalksTheStyleGridAsTheGridShowsIt) {
 // numbered first, then the items); an edit, a reset and a fold are heard too.
 TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
   CartSettings cart = DistinctCart();
-  RunSheet(cart, [&](const Driver& d, HWND sheet) {
+  EXPECT_EQ(RunSheet(cart, [&](const Driver& d, HWND sheet) {
     HWND window = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
     Grid grid{d, window, cart};
     SendMessageW(window, WM_LBUTTONDOWN, 0, MAKELPARAM(40, 5));  // the first row takes the focus
@@ -134,7 +134,7 @@ TEST(ScreenReader, HearsTheArrowsAnEditAResetAndAFold) {
     EXPECT_EQ(heard(EVENT_OBJECT_VALUECHANGE), std::vector<std::string>(2, said(ids.IdOf(bold))));
     EXPECT_EQ(heard(EVENT_OBJECT_STATECHANGE), std::vector<std::string>{said(products)});
     d.Press(sheet, PSBTN_CANCEL);
-  });
+  }).failure, "");
 }
 
 // The palette's 40 swatches named by colour, the cell's own selected, then
@@ -152,10 +152,7 @@ void ExpectSwatches(const std::vector<Fields>& tree, COLORREF current) {
 }
 
 // The window a step of the table opens, and how it closes again.
-struct Opened {
-  HWND window;
-  std::function<void()> close;
-};
+using Opened = std::pair<HWND, std::function<void()>>;
 
 // Each control read as the reader reads it: its role and its name. Role 0:
 // the system's proxy answers it, and Wine's calls list boxes and list views
@@ -163,7 +160,7 @@ struct Opened {
 TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
   CartSettings cart = DistinctCart();
   cart.paymentProcessor = 5;  // one with hidden fields
-  RunSheet(cart, [&](const Driver& d, HWND sheet) {
+  EXPECT_EQ(RunSheet(cart, [&](const Driver& d, HWND sheet) {
     HWND window = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
     Grid grid{d, window, cart};
     auto drop = [&](const wchar_t* item, const wchar_t* popupClass) {
@@ -209,7 +206,7 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
     };
     for (const auto& c : kControls) {
       Opened opened = c.open();
-      std::vector<Fields> tree = ReadWindow("tree", opened.window, 5);
+      std::vector<Fields> tree = ReadWindow("tree", opened.first, 5);
       ASSERT_FALSE(tree.empty()) << c.what;
       EXPECT_EQ(tree[0][kName], c.name) << c.what;
       if (c.role != 0) {
@@ -218,10 +215,10 @@ TEST(ScreenReader, ReadsTheNamesOfTheOtherControls) {
       if (std::string(c.name) == "BackgroundColor") {
         ExpectSwatches(tree, cart.mainStyle.backgroundColor);
       }
-      opened.close();
+      opened.second();
     }
     d.Press(sheet, PSBTN_CANCEL);
-  });
+  }).failure, "");
 }
 
 

@@ -48,23 +48,21 @@ bool Drain(HANDLE output, std::string& read) {
   return ok;
 }
 
-// Reads until the reader has ended, within the step's time.
+// Reads until the reader's "end", within the step's time, without it.
 std::string Finish(PROCESS_INFORMATION& process, HANDLE output, std::string read) {
   DWORD end = GetTickCount() + kStepTimeoutMs;
-  while (Drain(output, read) && GetTickCount() < end) {
-    if (WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0) {
-      Drain(output, read);
-      break;
-    }
+  auto complete = [&] { return read.size() >= 5 && read.substr(read.size() - 5) == "end\r\n"; };
+  while (Drain(output, read) && !complete() && GetTickCount() < end) Sleep(10);
+  bool ended = complete();
+  if (WaitForSingleObject(process.hProcess, 1000) != WAIT_OBJECT_0) {
+    TerminateProcess(process.hProcess, 1);
   }
-  bool ended = WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
-  if (!ended) TerminateProcess(process.hProcess, 1);
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
   CloseHandle(output);
   process = {};
-  if (!ended) throw std::runtime_error("the reader does not finish");
-  return read;
+  if (!ended) throw std::runtime_error("the reader does not finish: " + read.substr(0, 200));
+  return read.substr(0, read.size() - 5);
 }
 
 std::vector<Fields> Lines(const std::string& text, size_t count) {

@@ -147,7 +147,8 @@ LRESULT CALLBACK Procedure(HWND control, UINT message, WPARAM wParam, LPARAM lPa
   switch (message) {
     case WM_GETOBJECT:
       if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return GuardMessage(control, [&] { return AnswerObject(control, wParam, lParam, *traits); });
+        return GuardMessage(control,
+                            [&] { return AnswerObject(control, wParam, lParam, *traits); });
       }
       break;
     case kFollowLink:

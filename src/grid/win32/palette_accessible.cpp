@@ -191,9 +191,11 @@ class PaletteAccessible final : public CExtAccessibleBase {
 
   static long StateOf(const CExtGridColorPopup& popup, long id) {
     if (id == CHILDID_SELF) return STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED;
-    long state = STATE_SYSTEM_FOCUSABLE | (popup.Highlighted() + 1 == id ? STATE_SYSTEM_FOCUSED : 0);
+    long state = STATE_SYSTEM_FOCUSABLE;
+    if (popup.Highlighted() + 1 == id) state |= STATE_SYSTEM_FOCUSED;
     if (id == kButtonChild) return state;
-    return state | STATE_SYSTEM_SELECTABLE | (id == CurrentSwatch(popup) ? STATE_SYSTEM_SELECTED : 0);
+    state |= STATE_SYSTEM_SELECTABLE;
+    return id == CurrentSwatch(popup) ? state | STATE_SYSTEM_SELECTED : state;
   }
 
   static RECT ScreenRectOf(const CExtGridColorPopup& popup, long id) {
@@ -255,7 +257,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 void ExposePalette(CExtGridColorPopup& popup, const OString& name) {
-  auto* link = new std::shared_ptr<PaletteLink>(std::make_shared<PaletteLink>(PaletteLink{&popup, name}));
+  auto* link =
+      new std::shared_ptr<PaletteLink>(std::make_shared<PaletteLink>(PaletteLink{&popup, name}));
   if (!SetWindowSubclass(popup.Window(), &Procedure, kSubclassId,
                          reinterpret_cast<DWORD_PTR>(link))) {
     delete link;

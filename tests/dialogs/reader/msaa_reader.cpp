@@ -1,6 +1,7 @@
 // A screen reader in a process of its own, for the dialog tests: what an
 // MSAA client gets from a window of the sheet. Prints one line per answer,
-// fields separated by tabs; hex numbers are states and results.
+// fields separated by tabs, and "end" after the last; hex numbers are states
+// and results.
 //   tree HWND    the client object and its descendants: depth, role, name,
 //                value, state
 //   listen HWND  "ready", then, once WM_QUIT has come (or 20 s), the focus,
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,7 +35,9 @@ template <typename Getter>
 std::string Text(Getter&& get) {
   BSTR text = nullptr;
   HRESULT result = get(&text);
-  std::string out = FAILED(result) ? "!" + std::to_string(result) : ToUtf8(OString(text, SysStringLen(text)));
+  std::string out = FAILED(result) ? "!" + std::to_string(result)
+                                   : ToUtf8(OString(text, SysStringLen(text)));
+  for (char& c : out) c = c == '\t' || c == '\r' || c == '\n' ? ' ' : c;  // one line per answer
   SysFreeString(text);
   return out;
 }
@@ -80,7 +84,8 @@ void Walk(IAccessible* object, int depth) {
 IAccessible* ClientOf(HWND window) {
   IAccessible* object = nullptr;
   HRESULT result = AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
-                                              __uuidof(IAccessible), reinterpret_cast<void**>(&object));
+                                              __uuidof(IAccessible),
+                                              reinterpret_cast<void**>(&object));
   if (FAILED(result)) std::printf("!%lx\n", static_cast<unsigned long>(result));
   return SUCCEEDED(result) ? object : nullptr;
 }
@@ -129,18 +134,18 @@ int Listen(HWND window) {
   SayReady();
   WaitForQuit();
   UnhookWinEvent(hook);
+  std::map<LONG, std::string> said;  // by child id: an item's name and value, read once
   for (const Event& e : heard) {
     IAccessible* object = nullptr;
-    VARIANT child;
-    VariantInit(&child);
-    std::string name, value;
-    if (SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(e.object),
+    VARIANT child = {};
+    if (said.count(e.child) == 0 &&
+        SUCCEEDED(AccessibleObjectFromEvent(window, static_cast<DWORD>(e.object),
                                             static_cast<DWORD>(e.child), &object, &child))) {
-      name = Text([&](BSTR* t) { return object->get_accName(child, t); });
-      value = Text([&](BSTR* t) { return object->get_accValue(child, t); });
+      said[e.child] = Text([&](BSTR* t) { return object->get_accName(child, t); }) + "\t" +
+                      Text([&](BSTR* t) { return object->get_accValue(child, t); });
       object->Release();
     }
-    std::printf("%lx\t%ld\t%s\t%s\n", e.event, e.child, name.c_str(), value.c_str());
+    std::printf("%lx\t%ld\t%s\n", e.event, e.child, said[e.child].c_str());
   }
   return 0;
 }
@@ -166,6 +171,7 @@ int main(int argc, char** argv) {
   } else {
     status = 1;
   }
+  std::puts("end");  // the answers are complete; leaving the apartment may take a while
   std::fflush(stdout);
   CoUninitialize();
   return status;
