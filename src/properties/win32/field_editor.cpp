@@ -2,9 +2,9 @@
 
 #include <iterator>
 
+#include "grid/win32/named_accessible.h"
 #include "properties/win32/field_dialog.h"
 #include "resources/resource_ids.h"
-#include "grid/win32/named_accessible.h"
 
 namespace mervane {
 

@@ -1,8 +1,8 @@
 #include "properties/win32/products_page.h"
 
+#include "grid/win32/named_accessible.h"
 #include "properties/win32/product_dialog.h"
 #include "resources/resource_ids.h"
-#include "grid/win32/named_accessible.h"
 
 namespace mervane {
 

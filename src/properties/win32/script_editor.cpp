@@ -1,7 +1,7 @@
 #include "properties/win32/script_editor.h"
 
-#include "resources/resource_ids.h"
 #include "grid/win32/named_accessible.h"
+#include "resources/resource_ids.h"
 
 namespace mervane {
 
