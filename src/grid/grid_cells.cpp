@@ -84,6 +84,10 @@ bool CExtGridCellString::TakeText(const OString& typed) {
 
 OString CExtGridCellCheckBox::Text() const { return checked ? OSTR("1") : OSTR("0"); }
 
+OString CExtGridCellCheckBox::Spoken() const {
+  return checked ? OSTR("checked") : OSTR("not checked");
+}
+
 void CExtGridCellCheckBox::Assign(const CExtGridCell& source) {
   if (auto* box = dynamic_cast<const CExtGridCellCheckBox*>(&source)) checked = box->checked;
 }
@@ -195,7 +199,7 @@ void CExtGridCellUpDown::Serialize(Archive& ar) {
   value.type = type == CExtVariant::kInt32 ? CExtVariant::kInt32 : CExtVariant::kEmpty;
 }
 
-OString CExtGridCellColor::Text() const {
+OString ColorText(OColor color) {
   static const char kDigits[] = "0123456789ABCDEF";
   OString hex = OSTR("#");
   const uint8_t parts[] = {static_cast<uint8_t>(color), static_cast<uint8_t>(color >> 8),
@@ -206,6 +210,8 @@ OString CExtGridCellColor::Text() const {
   }
   return hex;
 }
+
+OString CExtGridCellColor::Text() const { return ColorText(color); }
 
 void CExtGridCellColor::Assign(const CExtGridCell& source) {
   if (auto* other = dynamic_cast<const CExtGridCellColor*>(&source)) {

@@ -59,6 +59,10 @@ class CExtGridCell {
            Text() == other.Text();
   }
 
+  // The value as a listener hears it (a screen reader's value); by default
+  // its text.
+  virtual OString Spoken() const { return Text(); }
+
   // Draws the value; by default its text.
   virtual void Draw(CExtGridCellCanvas& canvas) const { canvas.Write(Text()); }
   // F4 or Alt+Down: the cell's drop-down, when it has one.
@@ -95,6 +99,8 @@ class CExtGridCellCheckBox : public CExtGridCell {
   void Assign(const CExtGridCell& source) override;
   void Serialize(Archive& ar) override;
   int64_t Number() const override { return checked ? 1 : 0; }
+  // "checked" or "not checked".
+  OString Spoken() const override;
   void Draw(CExtGridCellCanvas& canvas) const override { canvas.CheckBox(checked); }
   // An edit, or the space bar, flips the mark.
   void Edit(CExtGridCellEditors& editors) override;
@@ -162,6 +168,9 @@ class CExtGridCellUpDown : public CExtGridCell {
 
   CExtVariant value;
 };
+
+// A colour (0x00BBGGRR) as "#RRGGBB".
+OString ColorText(OColor color);
 
 // A colour (0x00BBGGRR) picked from a drop-down palette, whose custom-colour
 // button opens the system's colour dialog.

@@ -14,6 +14,8 @@ void RegisterStyleCells() {
                       [] { return std::make_unique<CExtGridCellUpDownRange>(); });
     RegisterCellClass(CExtGridCellFontComboBox::kClassName,
                       [] { return std::make_unique<CExtGridCellFontComboBox>(); });
+    RegisterCellClass(CExtGridCellFontSizeComboBox::kClassName,
+                      [] { return std::make_unique<CExtGridCellFontSizeComboBox>(); });
     return true;
   }();
   (void)registered;
@@ -126,8 +128,10 @@ CExtPropertyValue* AddFontNameProperty(const std::vector<FontFace>& faces,
   return Finish(category, std::move(value), OSTR("Specifies the font name"));
 }
 
+OString CExtGridCellFontSizeComboBox::Spoken() const { return Text() + OSTR(" points"); }
+
 CExtPropertyValue* AddFontSizeProperty(CExtPropertyCategory& category, int32_t fontSize) {
-  auto [value, cell] = NewProperty<CExtGridCellComboBox>(OSTR("FontSize"));
+  auto [value, cell] = NewProperty<CExtGridCellFontSizeComboBox>(OSTR("FontSize"));
   for (int32_t size : kFontSizes) cell->items.push_back(IntToText(size));
   if (!cell->SelectText(IntToText(fontSize))) cell->text = IntToText(fontSize);
   cell->listOnly = true;

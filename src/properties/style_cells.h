@@ -42,6 +42,14 @@ class CExtGridCellFontComboBox : public CExtGridCellComboBox {
   }
 };
 
+// The font-size list: a listener hears its size in points.
+class CExtGridCellFontSizeComboBox : public CExtGridCellComboBox {
+ public:
+  static constexpr std::string_view kClassName = "CExtGridCellFontSizeComboBox";
+  std::string_view ClassName() const override { return kClassName; }
+  OString Spoken() const override;
+};
+
 // Each adds one property value at the end of the category, its default a
 // copy of the cell as filled, and returns it.
 CExtPropertyValue* AddStringProperty(CExtPropertyCategory& category, const OString& name,

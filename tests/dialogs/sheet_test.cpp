@@ -10,6 +10,7 @@
 #include "ostrel/archive.h"
 #include "properties/win32/shell_open.h"
 #include "resources/resource_ids.h"
+#include "screen_reader.h"
 #include "sheet_harness.h"
 
 namespace mervane::dialogs {
@@ -141,6 +142,9 @@ TEST(Sheet, CreditLinkHelpF1AndVersion6Controls) {
       ExpectGuide(d, "a key on the link", [&] { PostMessageW(link, WM_KEYDOWN, key, 0); });
     }
     ExpectGuide(d, "a click", [&] { PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, 0); });
+    ExpectGuide(d, "a screen reader's default action", [&] {
+      EXPECT_EQ(ReadWindow("act", link, 2), (std::vector<Fields>{{"Jump", "0"}}));
+    });
 
     SIZE ideal = {};
     EXPECT_TRUE(SendMessageW(GetDlgItem(sheet, IDOK), BCM_GETIDEALSIZE, 0,

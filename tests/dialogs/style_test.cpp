@@ -6,60 +6,12 @@
 
 #include <colordlg.h>
 
-#include "properties/sheet_transfer.h"
-#include "properties/style_cells.h"
 #include "resources/resource_ids.h"
 #include "sheet_harness.h"
+#include "style_grid_keys.h"
 
 namespace mervane::dialogs {
 namespace {
-
-constexpr int kStylePage = 1;
-
-// The grid's row of an item: every category is unfolded when the page opens.
-WPARAM RowOf(const CartSettings& cart, const OString& category, const OString& item) {
-  auto store = BuildStyleStore(CopyIn(cart).style, {});
-  WPARAM row = 0;
-  for (const auto& c : store->Categories()) {
-    ++row;
-    for (const auto& value : c->Children()) {
-      if (c->Name() == category && value->Name() == item) return row;
-      ++row;
-    }
-  }
-  ADD_FAILURE() << "no such item";
-  return 0;
-}
-
-struct Grid {
-  const Driver& d;
-  HWND window;
-  const CartSettings& cart;
-
-  void Key(HWND target, WPARAM key) const { SendMessageW(target, WM_KEYDOWN, key, 0); }
-  void Select(const wchar_t* category, const wchar_t* item) const {
-    Key(window, VK_HOME);
-    for (WPARAM row = RowOf(cart, category, item); row > 0; --row) Key(window, VK_DOWN);
-  }
-  void Type(const std::wstring& text) const {
-    Key(window, VK_RETURN);
-    HWND editor = FindWindowExW(window, nullptr, L"Edit", nullptr);
-    d.SetText(editor, text);
-    Key(editor, VK_RETURN);
-    d.WaitUntil([&] { return !IsWindow(editor); }, "the editor closes");
-  }
-  HWND OpenPopup(const wchar_t* popupClass) const {
-    Key(window, VK_F4);
-    HWND popup = nullptr;
-    d.WaitUntil([&] { return IsWindowVisible(popup = FindWindowW(popupClass, nullptr)); },
-                "the popup opens");
-    return popup;
-  }
-  void Pick(HWND popup, std::initializer_list<WPARAM> keys) const {
-    for (WPARAM key : keys) Key(popup, key);
-    d.WaitUntil([&] { return !IsWindowVisible(popup); }, "the popup closes");
-  }
-};
 
 TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
   for (bool ok : {true, false}) {
@@ -118,27 +70,6 @@ TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
     EXPECT_EQ(run.failure, "");
     EXPECT_TRUE(StoredBlock(cart) == StoredBlock(ok ? expected : CartSettings())) << ok;
   }
-}
-
-// Sizes and fonts that no list holds, padding beyond the spin range and texts
-// that the page must not interpret.
-TEST(StylePage, ShowsHostileStylesAndStoresThemBackUnchanged) {
-  CartSettings cart;
-  cart.padding = -5;
-  cart.mainStyle.fontSize = 13;
-  cart.productsStyle.fontName = L"No Such Face";
-  cart.buttonsStyle.borderRadius = 150;
-  cart.labelCheckout = OString(70000, L'%');
-  cart.cssFileName.clear();
-  const auto before = StoredBlock(cart);
-  SheetRun run = RunSheet(cart, [](const Driver& d, HWND sheet) {
-    HWND grid = d.Control(d.SelectPage(sheet, kStylePage), IDC_STYLE_GRID);
-    for (WPARAM key : {VK_HOME, VK_END, VK_PRIOR, VK_NEXT}) SendMessageW(grid, WM_KEYDOWN, key, 0);
-    d.Press(sheet, PSBTN_OK);
-  });
-  EXPECT_EQ(run.failure, "");
-  EXPECT_TRUE(run.ok);
-  EXPECT_TRUE(StoredBlock(cart) == before);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ void CExtGridCellPainter::Swatch(OColor color) {
   HBRUSH fill = CreateSolidBrush(color & 0x00FFFFFF);
   FillRect(dc_, &swatch, fill);
   DeleteObject(fill);
-  FrameRect(dc_, &swatch, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  FrameRect(dc_, &swatch, GetSysColorBrush(COLOR_WINDOWTEXT));
   next_.left = swatch.right + 4;
 }
 

@@ -159,6 +159,8 @@ CExtGridColorPopup::CExtGridColorPopup(HWND grid, CExtGridCellColor& cell,
   Show(screenArea, {width, height});
 }
 
+COLORREF CExtGridColorPopup::SwatchColor(int index) { return kPalette[index]; }
+
 RECT CExtGridColorPopup::SwatchRect(int index) const {
   int x = kGap + (index % kColumns) * (kSwatch + kGap);
   int y = kGap + (index / kColumns) * (kSwatch + kGap);

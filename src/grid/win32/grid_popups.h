@@ -57,10 +57,16 @@ class CExtGridColorPopup : public CExtGridPopup {
 
   CExtGridColorPopup(HWND grid, CExtGridCellColor& cell, const RECT& screenArea, HFONT font);
 
+  // What the palette's accessible object (palette_accessible.h) reads.
+  static COLORREF SwatchColor(int index);
+  RECT SwatchRect(int index) const;
+  int Highlighted() const { return highlight_; }
+  OColor CurrentColor() const { return cell_.color; }
+  HWND MoreColorsButton() const { return button_; }
+
  private:
   static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-  RECT SwatchRect(int index) const;
   RECT PlaceRect(int place) const;
   void Paint(HDC dc);
   void OnKeyDown(WPARAM key);

@@ -5,8 +5,11 @@
 #include <algorithm>
 
 #include "grid/win32/cell_painter.h"
+#include "grid/win32/grid_accessible.h"
 #include "grid/win32/grid_popups.h"
 #include "grid/win32/message_guard.h"
+#include "grid/win32/named_accessible.h"
+#include "grid/win32/palette_accessible.h"
 
 namespace mervane {
 
@@ -22,6 +25,8 @@ constexpr int kSelectorId = 101;
 // Posted by the in-place editor: wParam 1 to keep the text, 0 to drop it;
 // lParam the rows to move on by afterwards.
 constexpr UINT kEditorDone = WM_APP + 0x52;
+// Posted for a listener's default action; wParam is the item's child id.
+constexpr UINT kDefaultAction = WM_APP + 0x53;
 
 RECT Deflated(RECT area, int dx, int dy) {
   InflateRect(&area, -dx, -dy);
@@ -65,6 +70,7 @@ void CExtPropertyGridCtrl::RegisterWindowClass(HINSTANCE module) {
 CExtPropertyGridCtrl::CExtPropertyGridCtrl() = default;
 
 CExtPropertyGridCtrl::~CExtPropertyGridCtrl() {
+  CutAccessLink();
   popup_.reset();
   if (window_ != nullptr) SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
   if (boldFont_ != nullptr) DeleteObject(boldFont_);
@@ -98,6 +104,7 @@ void CExtPropertyGridCtrl::SelectStore(CExtPropertyStore* store) {
   if (found == stores_.end()) return;
   SendMessageW(selector_, CB_SETCURSEL, static_cast<WPARAM>(found - stores_.begin()), 0);
   store_ = store;
+  ids_ = CExtOutlineIds(store);
   folded_.clear();
   selected_ = 0;
   topRow_ = 0;
@@ -282,9 +289,12 @@ void CExtPropertyGridCtrl::PaintRow(HDC dc, size_t row) {
     RECT box = {fold.left + 2, (fold.top + fold.bottom) / 2 - 4, fold.left + 11,
                 (fold.top + fold.bottom) / 2 + 5};
     FrameRect(dc, &box, GetSysColorBrush(COLOR_BTNSHADOW));
+    // The sign in the text colour of the scheme, which high contrast changes.
     int middle = (box.top + box.bottom) / 2;
-    PatBlt(dc, box.left + 2, middle, 5, 1, BLACKNESS);
-    if (folded_.count(line.item) != 0) PatBlt(dc, box.left + 4, box.top + 2, 1, 5, BLACKNESS);
+    RECT minus = {box.left + 2, middle, box.left + 7, middle + 1};
+    FillRect(dc, &minus, GetSysColorBrush(COLOR_BTNTEXT));
+    RECT bar = {box.left + 4, box.top + 2, box.left + 5, box.top + 7};
+    if (folded_.count(line.item) != 0) FillRect(dc, &bar, GetSysColorBrush(COLOR_BTNTEXT));
   }
   RECT name = {fold.right, area.top, line.item->IsCategory() ? area.right : ValueRect(row).left - 1,
                area.bottom};
@@ -333,9 +343,13 @@ void CExtPropertyGridCtrl::PaintDescription(HDC dc) {
 void CExtPropertyGridCtrl::SetSelection(size_t row) {
   if (row >= rows_.size()) return;
   CommitEdit(0);
+  bool moved = row != selected_;
   selected_ = row;
   EnsureVisible(row);
   InvalidateRect(window_, nullptr, FALSE);
+  if (!moved) return;
+  Announce(EVENT_OBJECT_SELECTION, rows_[row].item);
+  if (GetFocus() == window_) Announce(EVENT_OBJECT_FOCUS, rows_[row].item);
 }
 
 void CExtPropertyGridCtrl::MoveSelection(int rows) {
@@ -353,7 +367,9 @@ void CExtPropertyGridCtrl::Fold(size_t row, bool open) {
   } else {
     folded_.insert(rows_[row].item);
   }
+  const CExtPropertyItem* item = rows_[row].item;
   RebuildRows();
+  Announce(EVENT_OBJECT_STATECHANGE, item);
 }
 
 bool CExtPropertyGridCtrl::OnKeyDown(UINT message, WPARAM key, LPARAM lParam) {
@@ -473,6 +489,7 @@ void CExtPropertyGridCtrl::OpenEditor(const OString& text, bool number) {
                             area.right - area.left - 2, area.bottom - area.top - 1, window_,
                             reinterpret_cast<HMENU>(kEditorId), nullptr, nullptr);
   if (editor_ == nullptr) return;
+  NameForListeners(editor_, SelectedItem()->Name());
   SendMessageW(editor_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   SendMessageW(editor_, EM_SETLIMITTEXT, 0, 0);
   SetWindowTextW(editor_, text.c_str());
@@ -547,10 +564,13 @@ void CExtPropertyGridCtrl::CancelEdit() {
 
 void CExtPropertyGridCtrl::DropList(CExtGridCellComboBox& cell) {
   ShowPopup(std::make_unique<CExtGridListPopup>(window_, cell, ScreenValueRect(), font_));
+  if (popup_ != nullptr) NameForListeners(popup_->Window(), SelectedItem()->Name());
 }
 
 void CExtPropertyGridCtrl::DropPalette(CExtGridCellColor& cell) {
-  ShowPopup(std::make_unique<CExtGridColorPopup>(window_, cell, ScreenValueRect(), font_));
+  auto palette = std::make_unique<CExtGridColorPopup>(window_, cell, ScreenValueRect(), font_);
+  if (palette->Window() != nullptr) ExposePalette(*palette, SelectedItem()->Name());
+  ShowPopup(std::move(palette));
 }
 
 RECT CExtPropertyGridCtrl::ScreenValueRect() const {
@@ -584,10 +604,12 @@ void CExtPropertyGridCtrl::ResetSelected() {
   CancelEdit();
   value->Reset();
   OnPropertyValueReset(*value);
+  Announce(EVENT_OBJECT_VALUECHANGE, value);
 }
 
 void CExtPropertyGridCtrl::Completed(CExtPropertyValue& value) {
   OnPropertyInputComplete(value);
+  Announce(EVENT_OBJECT_VALUECHANGE, &value);
 }
 
 void CExtPropertyGridCtrl::OnPropertyInputComplete(CExtPropertyValue&) {
@@ -633,7 +655,11 @@ LRESULT CExtPropertyGridCtrl::HandleMessage(UINT message, WPARAM wParam, LPARAM 
       wParam != 0 ? CommitEdit(static_cast<int>(lParam)) : CancelEdit();
       return 0;
     case kPopupDone: ClosePopup(wParam != 0); return 0;
+    case kDefaultAction: DoDefaultAction(static_cast<long>(wParam)); return 0;
+    case WM_GETOBJECT: return AnswerGridObject(*this, accessLink_, wParam, lParam);
     case WM_SETFOCUS:
+      Announce(EVENT_OBJECT_FOCUS, SelectedItem());
+      [[fallthrough]];
     case WM_KILLFOCUS: InvalidateRect(window_, nullptr, FALSE); return 0;
     case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
   }
@@ -699,11 +725,84 @@ void CExtPropertyGridCtrl::OnCommand(int id, int code) {
 
 LRESULT CExtPropertyGridCtrl::OnNcDestroy(WPARAM wParam, LPARAM lParam) {
   HWND window = window_;
+  CutAccessLink();
   popup_.reset();
   editor_ = nullptr;
   SetWindowLongPtrW(window, GWLP_USERDATA, 0);
   window_ = nullptr;
   return DefWindowProcW(window, WM_NCDESTROY, wParam, lParam);
+}
+
+// ---- what listeners read ------------------------------------------------
+
+void CExtPropertyGridCtrl::Announce(DWORD event, const CExtPropertyItem* item) const {
+  long id = ids_.IdOf(item);
+  if (window_ != nullptr && id != 0) NotifyWinEvent(event, window_, OBJID_CLIENT, id);
+}
+
+void CExtPropertyGridCtrl::CutAccessLink() {
+  if (accessLink_ != nullptr) accessLink_->grid = nullptr;
+  accessLink_.reset();
+}
+
+OString CExtPropertyGridCtrl::PageName() const {
+  HWND page = GetParent(window_);
+  OString name(static_cast<size_t>(GetWindowTextLengthW(page)), L'\0');
+  name.resize(static_cast<size_t>(
+      GetWindowTextW(page, name.data(), static_cast<int>(name.size() + 1))));
+  return name;
+}
+
+size_t CExtPropertyGridCtrl::RowOf(const CExtPropertyItem* item) const {
+  auto found = std::find_if(rows_.begin(), rows_.end(),
+                            [item](const Row& row) { return row.item == item; });
+  return static_cast<size_t>(found - rows_.begin());
+}
+
+bool CExtPropertyGridCtrl::ItemScreenRect(const CExtPropertyItem* item, RECT& screen) const {
+  size_t row = RowOf(item);
+  if (row == rows_.size()) return false;
+  screen = RowRect(row);
+  MapWindowPoints(window_, nullptr, reinterpret_cast<POINT*>(&screen), 2);
+  return true;
+}
+
+bool CExtPropertyGridCtrl::IsRowShown(const CExtPropertyItem* item) const {
+  int row = static_cast<int>(RowOf(item));
+  return row < static_cast<int>(rows_.size()) && row >= topRow_ &&
+         row < topRow_ + VisibleRows();
+}
+
+const CExtPropertyItem* CExtPropertyGridCtrl::ItemAtScreen(POINT screen) const {
+  ScreenToClient(window_, &screen);
+  size_t row = 0;
+  Zone zone = Zone::kNone;
+  return HitTest(screen, row, zone) ? rows_[row].item : nullptr;
+}
+
+const CExtPropertyItem* CExtPropertyGridCtrl::RowNeighbour(const CExtPropertyItem* item,
+                                                           int step) const {
+  size_t at = RowOf(item);
+  size_t row = at + static_cast<size_t>(step);
+  return at < rows_.size() && row < rows_.size() ? rows_[row].item : nullptr;
+}
+
+bool CExtPropertyGridCtrl::HasFocusInside() const {
+  HWND focus = GetFocus();
+  return focus != nullptr && (focus == window_ || IsChild(window_, focus) ||
+                              (popup_ != nullptr && focus == popup_->Window()));
+}
+
+void CExtPropertyGridCtrl::PostDefaultAction(const CExtPropertyItem* item) {
+  PostMessageW(window_, kDefaultAction, static_cast<WPARAM>(ids_.IdOf(item)), 0);
+}
+
+void CExtPropertyGridCtrl::DoDefaultAction(long id) {
+  const CExtPropertyItem* item = ids_.ItemOf(id);
+  if (item == nullptr) return;
+  SelectItem(item);
+  if (item->Children().empty()) return StartEditing();
+  Fold(selected_, IsFolded(item));
 }
 
 }  // namespace mervane

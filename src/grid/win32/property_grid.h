@@ -14,11 +14,13 @@
 #include <set>
 #include <vector>
 
+#include "grid/outline_ids.h"
 #include "grid/property_store.h"
 
 namespace mervane {
 
 class CExtGridPopup;
+struct CExtGridAccessLink;
 
 // Edits the cells of its values as each cell asks (CExtGridCellEditors).
 class CExtPropertyGridCtrl : private CExtGridCellEditors {
@@ -45,6 +47,26 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   CExtPropertyItem* SelectedItem() const;
   // Selects an item of the current store, unfolding its category.
   void SelectItem(const CExtPropertyItem* item);
+
+  // What the grid's accessible object (grid_accessible.h) reads.
+  const CExtPropertyStore* Store() const { return store_; }
+  const CExtOutlineIds& OutlineIds() const { return ids_; }
+  // The caption of the page (or window) the grid fills.
+  OString PageName() const;
+  bool IsFolded(const CExtPropertyItem* item) const { return folded_.count(item) != 0; }
+  // The item's row in screen coordinates; false when no row shows the item
+  // (its category is folded).
+  bool ItemScreenRect(const CExtPropertyItem* item, RECT& screen) const;
+  // True when the item's row lies in the visible part of the list.
+  bool IsRowShown(const CExtPropertyItem* item) const;
+  const CExtPropertyItem* ItemAtScreen(POINT screen) const;
+  // The item `step` rows below (above, when negative) the item's row.
+  const CExtPropertyItem* RowNeighbour(const CExtPropertyItem* item, int step) const;
+  // The grid, its in-place editor or its popup has the keyboard focus.
+  bool HasFocusInside() const;
+  // An item's default action, done once the caller has returned: a category
+  // folds or unfolds, a value is edited.
+  void PostDefaultAction(const CExtPropertyItem* item);
 
  protected:
   // The input of a value completed: the grid repaints it.
@@ -77,6 +99,7 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   void OnContextMenu(POINT screenPoint);
   void OnCommand(int id, int code);
   LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+  void DoDefaultAction(long id);
 
   // Layout.
   void Layout();
@@ -91,6 +114,7 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   void ScrollTo(int topRow);
   void EnsureVisible(size_t row);
   bool HitTest(POINT point, size_t& row, Zone& zone) const;
+  size_t RowOf(const CExtPropertyItem* item) const;  // rows_.size() when none
 
   // Painting.
   void Paint(HDC dc);
@@ -118,6 +142,9 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   void ClosePopup(bool picked);
   void ResetSelected();
   void Completed(CExtPropertyValue& value);
+  // Tells listeners (screen readers) what happened to an item.
+  void Announce(DWORD event, const CExtPropertyItem* item) const;
+  void CutAccessLink();
 
   // CExtGridCellEditors, for the selected value's cell.
   void EditText(const OString& text) override;
@@ -142,6 +169,8 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   std::vector<Row> rows_;
   std::set<const CExtPropertyItem*> folded_;
   CExtGridCellAllocator allocator_;
+  CExtOutlineIds ids_;
+  std::shared_ptr<CExtGridAccessLink> accessLink_;  // made when a listener first asks
 };
 
 }  // namespace mervane

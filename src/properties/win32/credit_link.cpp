@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "grid/win32/named_accessible.h"
 #include "properties/win32/dialog.h"
 #include "properties/win32/sheet_guard.h"
 #include "properties/win32/shell_open.h"
@@ -54,6 +55,14 @@ void DrawFocus(HWND link) {
   ReleaseDC(link, dc);
 }
 
+// Blue, or the scheme's link colour when the user asked for high contrast.
+COLORREF LinkColor() {
+  HIGHCONTRASTW contrast = {sizeof(contrast), 0, nullptr};
+  bool high = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(contrast), &contrast, 0) &&
+              (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+  return high ? GetSysColor(COLOR_HOTLIGHT) : kLinkBlue;
+}
+
 bool IsOpeningKey(WPARAM key) { return key == VK_RETURN || key == VK_SPACE; }
 
 // On the sheet: the link's colours, and the font freed with the window.
@@ -62,7 +71,7 @@ LRESULT HandleSheetMessage(HWND sheet, UINT message, WPARAM wParam, LPARAM lPara
   if (message == WM_CTLCOLORSTATIC &&
       GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_CREDIT_LINK) {
     HDC dc = reinterpret_cast<HDC>(wParam);
-    SetTextColor(dc, kLinkBlue);
+    SetTextColor(dc, LinkColor());
     SetBkMode(dc, TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
   }
@@ -137,6 +146,7 @@ void AddCreditLink(HWND sheet) {
   SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   SetWindowSubclass(sheet, &SheetProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(font));
   SetWindowSubclass(link, &LinkProcedure, kSubclassId, 0);
+  MarkAsLink(link, kCreditText, OpenHelpDocument);
 }
 
 }  // namespace mervane

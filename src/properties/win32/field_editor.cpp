@@ -2,6 +2,7 @@
 
 #include <iterator>
 
+#include "grid/win32/named_accessible.h"
 #include "properties/win32/field_dialog.h"
 #include "resources/resource_ids.h"
 
@@ -35,6 +36,7 @@ bool CFieldEditor::OnInitDialog() {
   SendMessageW(List(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT,
                LVS_EX_FULLROWSELECT);
   AddColumns(List());
+  NameAfterItsWindow(List());
   columns_.emplace(List());
   rows_ = ParseFieldRows(fields_);
   for (size_t index = 0; index < rows_.size(); ++index) ShowRow(index, true);

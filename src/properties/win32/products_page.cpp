@@ -1,5 +1,6 @@
 #include "properties/win32/products_page.h"
 
+#include "grid/win32/named_accessible.h"
 #include "properties/win32/product_dialog.h"
 #include "resources/resource_ids.h"
 
@@ -15,6 +16,7 @@ bool ShowProductDialog(ProductForm& form) {
 
 bool CMervanePage1::OnInitDialog() {
   rows_.emplace(Item(IDC_PRODUCT_LIST));
+  NameAfterItsWindow(Item(IDC_PRODUCT_LIST));
   rows_->Fill(products_);
   return true;
 }

@@ -4,6 +4,7 @@
 
 #include "properties/properties_editor.h"
 #include "properties/sheet_transfer.h"
+#include "properties/win32/com_apartment.h"
 #include "properties/win32/common_controls.h"
 #include "properties/win32/credit_link.h"
 #include "properties/win32/sheet_window.h"
@@ -39,6 +40,7 @@ bool CPropertySheetCredits::Run(HWND parent) {
   header.ppsp = described.data();
   header.pfnCallback = &OnSheetEvent;
 
+  ComApartment apartment;
   CommonControls controls;
   controls.ShowPropertySheet(header);
   // Every page that was shown takes part in OK; one that accepted it means

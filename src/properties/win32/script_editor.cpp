@@ -1,5 +1,6 @@
 #include "properties/win32/script_editor.h"
 
+#include "grid/win32/named_accessible.h"
 #include "resources/resource_ids.h"
 
 namespace mervane {
@@ -36,6 +37,7 @@ bool CScriptEditor::OnInitDialog() {
   HWND box = Item(IDC_SCRIPT_TEXT);
   font_ = CreateScriptFont();
   SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+  NameAfterItsWindow(box);
   // Zero lifts the 32,767-character default of a multi-line box.
   SendMessageW(box, EM_SETLIMITTEXT, 0, 0);
   SetWindowTextW(box, script_.c_str());
