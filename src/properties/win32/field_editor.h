@@ -9,6 +9,7 @@
 #include "properties/hidden_fields.h"
 #include "properties/win32/dialog.h"
 #include "properties/win32/list_columns.h"
+#include "properties/win32/list_cues.h"
 
 namespace mervane {
 
@@ -26,7 +27,10 @@ class CFieldEditor : public ModalDialog {
 
  private:
   HWND List() const;
+  static std::vector<OString> Shown(const FieldRow& row);
   void ShowRow(size_t index, bool inserted);
+  // Sets a row's focus or selection mark and scrolls it into view.
+  void Mark(size_t index, UINT state) const;
   int SelectedRow() const;
   void OnAdd();
   void OnEditRow();
@@ -35,6 +39,7 @@ class CFieldEditor : public ModalDialog {
   OStringList& fields_;
   FieldRows rows_;
   std::optional<ListColumns> columns_;
+  std::optional<ListCues> cues_;
 };
 
 }  // namespace mervane

@@ -49,8 +49,9 @@ ListColumns::ListColumns(HWND list)
   const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   LearnPadding(static_cast<size_t>(columns));
   for (int column = 0; column < columns; ++column) {
-    needed_.push_back(ColumnWidth(0, HeadingWidth(header, column)));
+    headings_.push_back(ColumnWidth(0, HeadingWidth(header, column)));
   }
+  widths_.resize(headings_.size());
   Apply();
 }
 
@@ -59,32 +60,52 @@ ListColumns::~ListColumns() {
   DeleteDC(measure_);
 }
 
-void ListColumns::Fit(const std::vector<OString>& rowTexts) {
-  Widen(rowTexts);
-  Apply();
-}
-
-void ListColumns::Widen(const std::vector<OString>& rowTexts) {
-  for (size_t column = 0; column < rowTexts.size() && column < needed_.size(); ++column) {
-    needed_[column] =
-        std::max(needed_[column], TextWidth(rowTexts[column]) + padding_[column]);
+void ListColumns::Add(const std::vector<OString>& rowTexts) {
+  for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
+    ++widths_[column][TextWidth(rowTexts[column]) + padding_[column]];
   }
 }
 
-// Columns the user widened by hand stay as wide.
+void ListColumns::Remove(const std::vector<OString>& rowTexts) {
+  for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
+    auto& counts = widths_[column];
+    auto found = counts.find(TextWidth(rowTexts[column]) + padding_[column]);
+    if (found != counts.end() && --found->second == 0) counts.erase(found);
+  }
+}
+
+void ListColumns::Clear() {
+  for (auto& counts : widths_) counts.clear();
+}
+
+int ListColumns::Needed(size_t column) const {
+  const auto& counts = widths_[column];
+  return counts.empty() ? headings_[column] : std::max(headings_[column], counts.rbegin()->first);
+}
+
+// Left to right, each column takes what it needs of the room that the
+// headings of the columns to its right leave; the last takes the rest.
 void ListColumns::Apply() const {
-  if (needed_.empty()) return;
-  const int last = static_cast<int>(needed_.size()) - 1;
-  int others = 0;
-  for (int column = 0; column < last; ++column) {
-    int width = ListView_GetColumnWidth(list_, column);
-    if (width < needed_[column]) ListView_SetColumnWidth(list_, column, width = needed_[column]);
-    others += width;
-  }
+  if (headings_.empty()) return;
   RECT client = {};
   GetClientRect(list_, &client);
-  const int fill = std::max(needed_[last], static_cast<int>(client.right) - others);
-  if (ListView_GetColumnWidth(list_, last) != fill) ListView_SetColumnWidth(list_, last, fill);
+  int room = static_cast<int>(client.right);
+  for (int heading : headings_) room -= heading;
+  const size_t last = headings_.size() - 1;
+  for (size_t column = 0; column <= last; ++column) {
+    room += headings_[column];
+    const int width = column == last ? std::max(headings_[column], room)
+                                     : std::max(headings_[column], std::min(Needed(column), room));
+    const int c = static_cast<int>(column);
+    if (ListView_GetColumnWidth(list_, c) != width) ListView_SetColumnWidth(list_, c, width);
+    room -= width;
+  }
+}
+
+bool ListColumns::IsCut(int column, const OString& shown) const {
+  if (column < 0 || static_cast<size_t>(column) >= padding_.size()) return false;
+  return TextWidth(shown) + padding_[static_cast<size_t>(column)] >
+         ListView_GetColumnWidth(list_, column);
 }
 
 int ListColumns::TextWidth(const OString& text) const {

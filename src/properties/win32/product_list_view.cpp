@@ -38,11 +38,14 @@ void ProductListView::Fill(const ProductList& products) {
     ListView_SetItemCount(list_, static_cast<int>(products.Size()));
     for (const CProduct& product : products) {
       InsertRow(Count(), product);
-      columns_->Widen(ShownTexts(product));
+      columns_->Add(ShownTexts(product));
     }
   }
   columns_->Apply();
   ListView_SetItemState(list_, 0, LVIS_FOCUSED, LVIS_FOCUSED);
+  cues_.emplace(list_, *columns_, [this](size_t row, int column) {
+    return Product(row).*kColumns[static_cast<size_t>(column) % kColumns.size()].field;
+  });
 }
 
 size_t ProductListView::Count() const {
@@ -63,9 +66,18 @@ const CProduct& ProductListView::Product(size_t row) const {
   return *RowProduct(row);
 }
 
+// The new row takes the focus mark, not the selection, so that Space
+// selects it at once.
 void ProductListView::Insert(size_t row, const CProduct& product) {
   InsertRow(row, product);
-  columns_->Fit(ShownTexts(product));
+  columns_->Add(ShownTexts(product));
+  columns_->Apply();
+  Focus(row);
+}
+
+void ProductListView::Focus(size_t row) {
+  ListView_SetItemState(list_, static_cast<int>(row), LVIS_FOCUSED, LVIS_FOCUSED);
+  ListView_EnsureVisible(list_, static_cast<int>(row), FALSE);
 }
 
 void ProductListView::InsertRow(size_t row, const CProduct& product) {
@@ -80,15 +92,24 @@ void ProductListView::InsertRow(size_t row, const CProduct& product) {
 }
 
 void ProductListView::Erase(size_t row) {
+  columns_->Remove(ShownTexts(Product(row)));
   ListView_DeleteItem(list_, static_cast<int>(row));
+  columns_->Apply();
 }
 
-void ProductListView::EraseAll() { ListView_DeleteAllItems(list_); }
+void ProductListView::EraseAll() {
+  ListView_DeleteAllItems(list_);
+  columns_->Clear();
+  columns_->Apply();
+}
 
 void ProductListView::Replace(size_t row, const CProduct& product) {
+  columns_->Remove(ShownTexts(Product(row)));
   *RowProduct(row) = product;
   ListView_Update(list_, static_cast<int>(row));
-  columns_->Fit(ShownTexts(product));
+  columns_->Add(ShownTexts(product));
+  columns_->Apply();
+  Focus(row);
 }
 
 void ProductListView::SelectAndFocus(size_t row) {

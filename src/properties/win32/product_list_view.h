@@ -12,6 +12,7 @@
 
 #include "properties/product_rows.h"
 #include "properties/win32/list_columns.h"
+#include "properties/win32/list_cues.h"
 
 namespace mervane {
 
@@ -19,15 +20,16 @@ class ProductListView : public ProductRows {
  public:
   explicit ProductListView(HWND list) : list_(list) {}
 
-  // The three columns, full-row selection, the rows and the widths; the
-  // first row takes the list's focus mark, so that the focus shows.
+  // The three columns, full-row selection, the rows, the widths and the
+  // cues; the first row takes the list's focus mark, so that the focus shows.
   void Fill(const ProductList& products);
 
   size_t Count() const override;
   std::optional<size_t> FirstSelected() const override;
   size_t SelectedCount() const override;
   const CProduct& Product(size_t row) const override;
-  // A new or changed row widens the columns it does not fit.
+  // Every change of the rows fits the columns again; a new or changed row
+  // takes the focus mark.
   void Insert(size_t row, const CProduct& product) override;
   void Erase(size_t row) override;
   void EraseAll() override;
@@ -42,10 +44,12 @@ class ProductListView : public ProductRows {
  private:
   void InsertColumns() const;
   void InsertRow(size_t row, const CProduct& product);
+  void Focus(size_t row);
   CProduct* RowProduct(size_t row) const;
 
   HWND list_;
   std::optional<ListColumns> columns_;
+  std::optional<ListCues> cues_;
 };
 
 // Switches a window's redrawing off for a scope and repaints it after.
