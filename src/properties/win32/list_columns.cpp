@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "framework/text.h"
 #include "properties/product_rows.h"
@@ -83,22 +84,31 @@ int ListColumns::Needed(size_t column) const {
   return counts.empty() ? headings_[column] : std::max(headings_[column], counts.rbegin()->first);
 }
 
-// Left to right, each column takes what it needs of the room that the
-// headings of the columns to its right leave; the last takes the rest.
+// When the view is too narrow for every column's need, the room is shared
+// out from the narrowest need up: a column that needs less than an equal
+// share of what is left gets all it needs, the others an equal share (never
+// less than their heading). The last column then fills what is left.
 void ListColumns::Apply() const {
   if (headings_.empty()) return;
   RECT client = {};
   GetClientRect(list_, &client);
+  std::vector<size_t> byNeed(headings_.size());
+  std::iota(byNeed.begin(), byNeed.end(), size_t{0});
+  std::stable_sort(byNeed.begin(), byNeed.end(),
+                   [&](size_t a, size_t b) { return Needed(a) < Needed(b); });
+  std::vector<int> widths(headings_.size());
   int room = static_cast<int>(client.right);
-  for (int heading : headings_) room -= heading;
-  const size_t last = headings_.size() - 1;
-  for (size_t column = 0; column <= last; ++column) {
-    room += headings_[column];
-    const int width = column == last ? std::max(headings_[column], room)
-                                     : std::max(headings_[column], std::min(Needed(column), room));
+  int left = static_cast<int>(byNeed.size());
+  for (size_t column : byNeed) {
+    widths[column] = std::max(headings_[column], std::min(Needed(column), room / left--));
+    room -= widths[column];
+  }
+  widths.back() += std::max(0, room);
+  for (size_t column = 0; column < widths.size(); ++column) {
     const int c = static_cast<int>(column);
-    if (ListView_GetColumnWidth(list_, c) != width) ListView_SetColumnWidth(list_, c, width);
-    room -= width;
+    if (ListView_GetColumnWidth(list_, c) != widths[column]) {
+      ListView_SetColumnWidth(list_, c, widths[column]);
+    }
   }
 }
 

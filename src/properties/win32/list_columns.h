@@ -1,8 +1,9 @@
 // The columns of a report list, fitted to what they show: every column as
-// wide as its heading and its widest text (and at least 10 pixels), but no
-// wider than leaves the columns to its right room for their headings; the
-// last one fills what is left of the list's width. They shrink as well as
-// grow as rows come and go. Texts and headings are measured here, in the
+// wide as its heading and its widest text (and at least 10 pixels) while the
+// view has room for them all; when it has not, the columns that need the
+// most share what the others leave, so that every heading stays in view.
+// The last one fills what is left of the list's width. They shrink as well
+// as grow as rows come and go. Texts and headings are measured here, in the
 // list's own fonts; the list's own "fit the heading" measure falls a few
 // pixels short on some systems, which cuts the heading.
 #ifndef MERVANE_PROPERTIES_WIN32_LIST_COLUMNS_H_
