@@ -45,8 +45,8 @@ bool CFieldEditor::OnInitDialog() {
   return true;
 }
 
-std::vector<OString> CFieldEditor::Shown(const FieldRow& row) {
-  return {ShownInList(row.name), ShownInList(row.value)};
+std::array<const OString*, 2> CFieldEditor::Texts(const FieldRow& row) {
+  return {&row.name, &row.value};
 }
 
 void CFieldEditor::Mark(size_t index, UINT state) const {
@@ -60,7 +60,8 @@ void CFieldEditor::Mark(size_t index, UINT state) const {
 // Writes a row's name and value into the list, as a new item or over its
 // own, each on one line, and fits the columns to them.
 void CFieldEditor::ShowRow(size_t index, bool inserted) {
-  const std::vector<OString> shown = Shown(rows_[index]);
+  const std::vector<OString> shown = {ShownInList(rows_[index].name),
+                                      ShownInList(rows_[index].value)};
   LVITEMW item = {};
   item.mask = LVIF_TEXT;
   item.iItem = static_cast<int>(index);
@@ -70,7 +71,7 @@ void CFieldEditor::ShowRow(size_t index, bool inserted) {
   item.iSubItem = 1;
   item.pszText = const_cast<wchar_t*>(shown[1].c_str());
   SendMessageW(List(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  columns_->Add(shown);
+  columns_->Add(Texts(rows_[index]));
   columns_->Apply();
 }
 
@@ -93,7 +94,7 @@ void CFieldEditor::OnEditRow() {
   const auto index = static_cast<size_t>(selected);
   const FieldRow before = rows_[index];
   if (!CFieldDialog(rows_[index]).Edit(Window())) return;
-  columns_->Remove(Shown(before));
+  columns_->Remove(Texts(before));
   ShowRow(index, false);
   Mark(index, LVIS_SELECTED | LVIS_FOCUSED);
 }
@@ -101,7 +102,7 @@ void CFieldEditor::OnEditRow() {
 void CFieldEditor::OnRemove() {
   const int selected = SelectedRow();
   if (selected < 0) return;
-  columns_->Remove(Shown(rows_[static_cast<size_t>(selected)]));
+  columns_->Remove(Texts(rows_[static_cast<size_t>(selected)]));
   rows_.erase(rows_.begin() + selected);
   SendMessageW(List(), LVM_DELETEITEM, static_cast<WPARAM>(selected), 0);
   columns_->Apply();

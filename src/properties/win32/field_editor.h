@@ -3,6 +3,7 @@
 #ifndef MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 #define MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 
+#include <array>
 #include <optional>
 
 #include "ostrel/types.h"
@@ -27,7 +28,7 @@ class CFieldEditor : public ModalDialog {
 
  private:
   HWND List() const;
-  static std::vector<OString> Shown(const FieldRow& row);
+  static std::array<const OString*, 2> Texts(const FieldRow& row);
   void ShowRow(size_t index, bool inserted);
   // Sets a row's focus or selection mark and scrolls it into view.
   void Mark(size_t index, UINT state) const;

@@ -61,16 +61,16 @@ ListColumns::~ListColumns() {
   DeleteDC(measure_);
 }
 
-void ListColumns::Add(const std::vector<OString>& rowTexts) {
+void ListColumns::Add(RowTexts rowTexts) {
   for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
-    ++widths_[column][TextWidth(rowTexts[column]) + padding_[column]];
+    ++widths_[column][TextWidth(*rowTexts[column]) + padding_[column]];
   }
 }
 
-void ListColumns::Remove(const std::vector<OString>& rowTexts) {
+void ListColumns::Remove(RowTexts rowTexts) {
   for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
     auto& counts = widths_[column];
-    auto found = counts.find(TextWidth(rowTexts[column]) + padding_[column]);
+    auto found = counts.find(TextWidth(*rowTexts[column]) + padding_[column]);
     if (found != counts.end() && --found->second == 0) counts.erase(found);
   }
 }
@@ -112,32 +112,62 @@ void ListColumns::Apply() const {
   }
 }
 
-bool ListColumns::IsCut(int column, const OString& shown) const {
+bool ListColumns::IsCut(int column, const OString& text) const {
   if (column < 0 || static_cast<size_t>(column) >= padding_.size()) return false;
-  return TextWidth(shown) + padding_[static_cast<size_t>(column)] >
+  return TextWidth(text) + padding_[static_cast<size_t>(column)] >
          ListView_GetColumnWidth(list_, column);
 }
 
+// A stored text's width as the list shows it: the sum of the characters'
+// advance widths, which is what the list's own measure gives without
+// kerning. Each character is asked of the font once and no line is built,
+// so a large list is measured without a call or a copy per text. A text
+// with characters beyond the basic plane is measured whole.
 int ListColumns::TextWidth(const OString& text) const {
+  int width = 0;
+  bool beyondPlane = false;
+  ForEachOneLineChar(text, kShownCharacters, [&](OChar c) {
+    if (c >= 0xD800 && c <= 0xDFFF) beyondPlane = true;
+    int& known = charWidths_[static_cast<size_t>(c) & 0xFFFF];
+    if (known < 0 && !GetCharWidth32W(measure_, c, c, &known)) known = 0;
+    width += known;
+  });
+  return beyondPlane ? ExtentOf(ShownInList(text)) : width;
+}
+
+int ListColumns::ExtentOf(const OString& text) const {
   SIZE size = {};
   GetTextExtentPoint32W(measure_, text.c_str(), static_cast<int>(text.size()), &size);
   return static_cast<int>(size.cx);
 }
 
 // The list's own fit of a one-row list, less the text's width; measured on
-// a row of its own while the list is still empty, so that it costs nothing.
+// a hidden list of the same kind, font and columns, since a virtual list
+// holds no row of its own to measure.
 void ListColumns::LearnPadding(size_t columns) {
-  LVITEMW probe = {};
-  probe.mask = LVIF_TEXT;
-  probe.pszText = const_cast<wchar_t*>(kProbe);
-  ListView_InsertItem(list_, &probe);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(list_, GWL_STYLE));
+  HWND probe = CreateWindowExW(0, WC_LISTVIEWW, L"",
+                               (style & ~(WS_VISIBLE | LVS_OWNERDATA)) | WS_CHILD, 0, 0, 200, 100,
+                               GetParent(list_), nullptr, nullptr, nullptr);
+  SendMessageW(probe, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(list_)), FALSE);
+  ListView_SetExtendedListViewStyle(probe, ListView_GetExtendedListViewStyle(list_));
+  for (size_t column = 0; column < columns; ++column) {
+    LVCOLUMNW described = {};
+    described.mask = LVCF_TEXT;
+    described.pszText = const_cast<wchar_t*>(kProbe);
+    ListView_InsertColumn(probe, static_cast<int>(column), &described);
+  }
+  LVITEMW row = {};
+  row.mask = LVIF_TEXT;
+  row.pszText = const_cast<wchar_t*>(kProbe);
+  ListView_InsertItem(probe, &row);
   for (size_t column = 0; column < columns; ++column) {
     const int c = static_cast<int>(column);
-    ListView_SetItemText(list_, 0, c, const_cast<wchar_t*>(kProbe));
-    ListView_SetColumnWidth(list_, c, LVSCW_AUTOSIZE);
-    padding_.push_back(ListView_GetColumnWidth(list_, c) - TextWidth(kProbe));
+    ListView_SetItemText(probe, 0, c, const_cast<wchar_t*>(kProbe));
+    ListView_SetColumnWidth(probe, c, LVSCW_AUTOSIZE);
+    padding_.push_back(ListView_GetColumnWidth(probe, c) - TextWidth(kProbe));
   }
-  ListView_DeleteItem(list_, 0);
+  DestroyWindow(probe);
 }
 
 }  // namespace mervane

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <map>
+#include <span>
 #include <vector>
 
 #include "ostrel/types.h"
@@ -32,20 +33,21 @@ class ListColumns {
   ListColumns(const ListColumns&) = delete;
   ListColumns& operator=(const ListColumns&) = delete;
 
-  // A row's texts (as shown) are counted in when it comes and out when it
-  // goes; Apply then sets the widths. For many rows at once, count them
-  // while the list is not drawn and apply once it has its scroll bars.
-  void Add(const std::vector<OString>& rowTexts);
-  void Remove(const std::vector<OString>& rowTexts);
+  // A row's stored texts, one per column, are counted in (as the list shows
+  // them) when it comes and out when it goes; Apply then sets the widths.
+  using RowTexts = std::span<const OString* const>;
+  void Add(RowTexts rowTexts);
+  void Remove(RowTexts rowTexts);
   void Apply() const;
   // Forgets every row's texts.
   void Clear();
 
-  // Whether the text (as shown) is cut short in its column.
-  bool IsCut(int column, const OString& shown) const;
+  // Whether a stored text, as the list shows it, is cut short in its column.
+  bool IsCut(int column, const OString& text) const;
 
  private:
   int TextWidth(const OString& text) const;
+  int ExtentOf(const OString& text) const;
   int Needed(size_t column) const;
   void LearnPadding(size_t columns);
 
@@ -55,6 +57,7 @@ class ListColumns {
   std::vector<int> padding_;   // what the list adds to a text in each column
   std::vector<int> headings_;  // each column's heading, with the list's margins
   std::vector<std::map<int, size_t>> widths_;  // each column: text width -> rows
+  mutable std::vector<int> charWidths_ = std::vector<int>(0x10000, -1);  // -1: not asked yet
 };
 
 }  // namespace mervane

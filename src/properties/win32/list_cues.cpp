@@ -101,7 +101,7 @@ void ListCues::TrackCell(LPARAM point) {
   OString whole;
   if (row_ >= 0 && (hit.flags & LVHT_ONITEM) != 0) {
     OString text = text_(static_cast<size_t>(row_), column_);
-    if (columns_.IsCut(column_, ShownInList(text))) whole = std::move(text);
+    if (columns_.IsCut(column_, text)) whole = std::move(text);
   }
   SendMessageW(tip_, TTM_POP, 0, 0);
   TTTOOLINFOW tool = Tool(list_, whole.c_str());
