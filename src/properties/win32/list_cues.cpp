@@ -10,6 +10,8 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4C43;  // "LC"
 constexpr int kTipWidth = 480;            // long texts wrap in the tip
+// A tip taller than any screen helps no one: a longer text ends in "...".
+constexpr size_t kTipCharacters = 2000;
 
 TTTOOLINFOW Tool(HWND list, const wchar_t* text) {
   TTTOOLINFOW tool = {};
@@ -102,6 +104,7 @@ void ListCues::TrackCell(LPARAM point) {
   if (row_ >= 0 && (hit.flags & LVHT_ONITEM) != 0) {
     OString text = text_(static_cast<size_t>(row_), column_);
     if (columns_.IsCut(column_, text)) whole = std::move(text);
+    if (whole.size() > kTipCharacters) whole.replace(kTipCharacters, OString::npos, L"...");
   }
   SendMessageW(tip_, TTM_POP, 0, 0);
   TTTOOLINFOW tool = Tool(list_, whole.c_str());
