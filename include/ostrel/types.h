@@ -37,6 +37,7 @@ struct ORect {
   int32_t top;
   int32_t right;
   int32_t bottom;
+  bool operator==(const ORect&) const = default;
 };
 
 // A font description with the fields and layout of the Windows LOGFONTW

@@ -6,6 +6,7 @@
 #include "output/page_markup.h"
 #include "output/ready_script.h"
 #include "properties/properties_editor.h"
+#include "publish/checkout_script.h"
 #include "publish/publish_driver.h"
 
 namespace mervane {
@@ -53,11 +54,13 @@ OString CMervaneExtension::GetHeaderHtml() {
   return TextOrEmpty([this] { return BuildHeaderHtml(settings_); });
 }
 
-// Running out of memory fails the publish.
+// The checkout script's table holds the products of every open cart that
+// shares it. Running out of memory fails the publish.
 int32_t CMervaneExtension::CopyFiles(const OString& publishFolder,
                                      const OString&) {
   try {
-    return mervane::CopyFiles(settings_, publishFolder);
+    return mervane::CopyFiles(settings_, publishFolder,
+                              SharedCatalogues(settings_, OpenCart::All()));
   } catch (...) {
     return 0;
   }

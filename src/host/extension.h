@@ -2,6 +2,7 @@
 #ifndef MERVANE_HOST_EXTENSION_H_
 #define MERVANE_HOST_EXTENSION_H_
 
+#include "host/open_carts.h"
 #include "model/cart_settings.h"
 #include "ostrel/extension.h"
 #include "preview/preview.h"
@@ -56,6 +57,7 @@ class CMervaneExtension final : public COstrelExtension {
 
  private:
   CartSettings settings_;
+  OpenCart open_{settings_};
   Preview preview_;
 };
 

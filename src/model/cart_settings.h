@@ -91,6 +91,8 @@ struct CartSettings {
   // Stores or loads the widget's block (version 101). A block below 101
   // holds no texts; the texts then keep their current values.
   void Serialize(Archive& ar);
+  // Equal in every field, the run-time ones included.
+  bool operator==(const CartSettings&) const = default;
 };
 
 // The labels and the messages each have a category on the Style page.

@@ -1,7 +1,10 @@
 #include "publish/checkout_script.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
+#include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "framework/text.h"
@@ -55,16 +58,23 @@ void AppendProductEntry(Out& out, const CProduct& p) {
   out += OSTR("')");
 }
 
-// The PHP array literal, keyed by product id, in catalogue order.
+// The PHP array literal, keyed by product id, in catalogue order; an id
+// that an earlier catalogue holds is left out of the later ones.
 template <typename Out>
-void AppendProductTable(Out& out, const ProductList& products) {
+void AppendProductTable(Out& out, const Catalogues& catalogues) {
   out += OSTR("array(");
   const OChar* separator = OSTR("\r\n");
-  ForEachProduct(products, [&](const CProduct& p) {
-    out += separator;
-    AppendProductEntry(out, p);
-    separator = OSTR(",\r\n");
-  });
+  std::unordered_set<OStringView> earlier;
+  for (size_t i = 0; i < catalogues.size(); ++i) {
+    ForEachProduct(*catalogues[i], [&](const CProduct& p) {
+      if (!earlier.empty() && earlier.count(p.productId) != 0) return;
+      out += separator;
+      AppendProductEntry(out, p);
+      separator = OSTR(",\r\n");
+    });
+    if (i + 1 == catalogues.size()) break;
+    for (const CProduct& p : *catalogues[i]) earlier.insert(p.productId);
+  }
   out += OSTR(')');
 }
 
@@ -86,7 +96,7 @@ OString StoredCheckoutScript(const OString& shown) {
 
 // Every "_PRODUCTS_", left to right, becomes the table, written straight
 // into a result sized beforehand.
-OString ReplaceProducts(const ProductList& products, OString text) {
+OString ReplaceProducts(const Catalogues& catalogues, OString text) {
   const OStringView token = OSTR("_PRODUCTS_");
   const OStringView view(text);
   std::vector<size_t> hits;
@@ -98,11 +108,28 @@ OString ReplaceProducts(const ProductList& products, OString text) {
     size_t start = 0;
     for (size_t hit : hits) {
       out += view.substr(start, hit - start);
-      AppendProductTable(out, products);
+      AppendProductTable(out, catalogues);
       start = hit + token.size();
     }
     out += view.substr(start);
   });
+}
+
+OString ReplaceProducts(const ProductList& products, OString text) {
+  return ReplaceProducts(Catalogues{&products}, std::move(text));
+}
+
+Catalogues SharedCatalogues(const CartSettings& cart,
+                            const std::vector<const CartSettings*>& carts) {
+  Catalogues shared;
+  for (const CartSettings* other : carts) {
+    if (other == &cart || (other->paymentProcessor == kBuiltInScript &&
+                           other->phpFileName == cart.phpFileName))
+      shared.push_back(&other->products);
+  }
+  if (std::find(carts.begin(), carts.end(), &cart) == carts.end())
+    shared.insert(shared.begin(), &cart.products);
+  return shared;
 }
 
 }  // namespace mervane

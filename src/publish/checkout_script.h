@@ -2,6 +2,9 @@
 #ifndef MERVANE_PUBLISH_CHECKOUT_SCRIPT_H_
 #define MERVANE_PUBLISH_CHECKOUT_SCRIPT_H_
 
+#include <vector>
+
+#include "model/cart_settings.h"
 #include "model/product.h"
 #include "ostrel/types.h"
 
@@ -10,8 +13,21 @@ namespace mervane {
 // The default script text, the same on every call ("\r\n" line ends).
 OString GetDefaultCheckoutScript();
 
-// Replaces every "_PRODUCTS_" in text by the PHP array of the catalogue.
+// The catalogues that one checkout script prices, first cart first.
+using Catalogues = std::vector<const ProductList*>;
+
+// Replaces every "_PRODUCTS_" in text by the PHP array of the catalogues:
+// every product of the first, then those of each later one whose id no
+// earlier catalogue holds. Within one catalogue every entry is written, and
+// of two with one id PHP keeps the later.
+OString ReplaceProducts(const Catalogues& catalogues, OString text);
 OString ReplaceProducts(const ProductList& products, OString text);
+
+// The catalogues of the carts, in their order, that publish the same
+// checkout script as `cart`: the built-in checkout under its file name. A
+// site's carts publish into one folder, so any basket of the site is priced.
+Catalogues SharedCatalogues(const CartSettings& cart,
+                            const std::vector<const CartSettings*>& carts);
 
 // The checkout script text as the options page shows it (the default for an
 // empty stored text) and as it is stored back (empty when equal to the

@@ -42,22 +42,27 @@ void PublishStylesheet(const CartSettings& settings, const OString& folder) {
 }
 
 // Always in the publish folder itself. False when it cannot be written.
-bool PublishCheckoutScript(const CartSettings& settings, const OString& folder) {
+bool PublishCheckoutScript(const CartSettings& settings, const OString& folder,
+                           const Catalogues& catalogues) {
   OString script = ShownCheckoutScript(settings.checkoutScript);
-  return WriteTextFile(folder + settings.phpFileName,
-                       ReplaceProducts(settings.products, script));
+  return WriteTextFile(folder + settings.phpFileName, ReplaceProducts(catalogues, script));
 }
 
 }  // namespace
 
-int32_t CopyFiles(const CartSettings& settings, const OString& publishFolder) {
+int32_t CopyFiles(const CartSettings& settings, const OString& publishFolder,
+                  const Catalogues& checkoutCatalogues) {
   CopyPictures(settings, publishFolder);
   PublishCartScript(settings, publishFolder);
   PublishStylesheet(settings, publishFolder);
   if (settings.paymentProcessor == kBuiltInScript &&
-      !PublishCheckoutScript(settings, publishFolder))
+      !PublishCheckoutScript(settings, publishFolder, checkoutCatalogues))
     return 0;
   return 1;
+}
+
+int32_t CopyFiles(const CartSettings& settings, const OString& publishFolder) {
+  return CopyFiles(settings, publishFolder, Catalogues{&settings.products});
 }
 
 }  // namespace mervane

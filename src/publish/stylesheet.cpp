@@ -1,6 +1,7 @@
 #include "publish/stylesheet.h"
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
 
 #include "framework/text.h"
@@ -32,6 +33,11 @@ int32_t Minus(int32_t a, int32_t b) {
 }
 
 OString Px(int32_t value) { return IntToString(value) + OSTR("px"); }
+
+// The fixed heights of the bars above and below the tabs; each has a border
+// of one pixel above and below, and the bottom bar the item padding too.
+constexpr int32_t kMenuBarHeight = 33;
+constexpr int32_t kBottomBarHeight = 40;
 
 // "<width>px solid #RRGGBB", the value of a border declaration.
 OString Solid(int width, OColor color) {
@@ -115,7 +121,8 @@ void FrameRules(OString& out, const CartSettings& s) {
       Decl("height", Px(Minus(Height(s.bounds), 2)))});
   Rule(out, ".mvMain .mvBottomBar", {
       Decl("display", "block"), Decl("position", "relative"), Decl("padding", pad),
-      Decl("margin", "0"), Decl("margin-top", "0px"), Line("   height:40px;"),
+      Decl("margin", "0"), Decl("margin-top", "0px"),
+      Line("   height:" + std::to_string(kBottomBarHeight) + "px;"),
       Decl("border", Solid(1, m.borderColor)),
       Decl("border-bottom", Solid(1, m.borderColor)),
       Decl("background", ColorToString(m.backgroundColor))});
@@ -240,7 +247,7 @@ void MenuBarRules(OString& out, const CartSettings& s) {
   const CFontStyle& m = s.mainStyle;
   Rule(out, ".mvMain ul.mvMenuBar", {
       Decl("display", "block"), Decl("list-style", "none"), Decl("position", "relative"),
-      Decl("padding", "0px"), Decl("margin", "0"), Decl("height", "33px"),
+      Decl("padding", "0px"), Decl("margin", "0"), Decl("height", Px(kMenuBarHeight)),
       Decl("clear", "both"), Decl("border", Solid(1, m.borderColor)),
       Decl("border-bottom", Solid(1, m.borderColor)),
       Decl("background", ColorToString(m.backgroundColor))});
@@ -382,6 +389,12 @@ constexpr FontSizeStep kFontSizeSteps[] = {
 constexpr const char* kOversizedPixels = "12";
 
 }  // namespace
+
+int32_t CartHeight(const CartSettings& settings) {
+  const int32_t tabs = Minus(Height(settings.bounds), 2);
+  const int32_t bottomBar = Plus(kBottomBarHeight + 2, Plus(settings.padding, settings.padding));
+  return Plus(Plus(kMenuBarHeight + 2, tabs), bottomBar);
+}
 
 OString BuildStylesheet(const CartSettings& settings) {
   OString out;

@@ -12,6 +12,10 @@ namespace mervane {
 // The whole stylesheet: 56 rules, "\r\n" line ends.
 OString BuildStylesheet(const CartSettings& settings);
 
+// The height in pixels that the stylesheet gives the whole cart: the menu
+// bar, the tabs (as high as the widget's bounds) and the bottom bar.
+int32_t CartHeight(const CartSettings& settings);
+
 // "#RRGGBB" from a 0x00BBGGRR colour; the top byte is ignored.
 OString ColorToString(OColor color);
 // The pixel size for a size in points (without "px").

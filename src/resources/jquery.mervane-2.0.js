@@ -52,6 +52,13 @@
  * shows on any colours. Focus stays in a quantity field after Enter and moves
  * to the next line (or the cart tab) after a removal. A "Skip to checkout"
  * link, shown when focused, leads past a long product list.
+ *
+ * Where the container is narrower than the width the stylesheet lays the
+ * cart out for, the cart restacks in one column with touch-sized controls
+ * (rules added at run time; the stylesheet stays as published). The picture
+ * tip can be hovered, closes on Escape and keeps clear of the focus; under
+ * prefers-reduced-motion nothing fades or slides. Product blocks beyond the
+ * first screenful are built in slices after start-up.
  */
 ;(function ($, window) {
     'use strict';
@@ -87,6 +94,8 @@
     var TIP_HEIGHT = 200;
     // On a touch screen the picture tip closes by itself after this long.
     var TIP_TOUCH_STAY = 3000;
+    // The pointer has this long to move from a picture onto its tip.
+    var TIP_GRACE = 300;
     // A live region is emptied first and filled a moment later, so that a
     // message repeated word for word is read again.
     var ANNOUNCE_DELAY = 50;
@@ -100,12 +109,66 @@
         'padding:0;overflow:hidden;clip:rect(0,0,0,0);white-space:nowrap;border:0}' +
         '.mvSkip:focus{position:absolute;z-index:1000;left:4px;top:4px;padding:4px 8px;' +
         'background:#FFFFFF;color:#1A1A1A;text-decoration:underline}';
+    // Where a cart's container is narrower than the width its stylesheet lays
+    // it out for, the cart restacks in one column with controls of touch
+    // size: tabs that wrap, search and category on lines of their own, each
+    // product and each cart line as picture, name, price, then quantity and
+    // button, and the total above a full-width checkout button. "&" stands
+    // for the narrow cart's container.
+    var NARROW_RULES = [
+        '& ul.mvMenuBar{display:flex;flex-wrap:wrap;height:auto}',
+        '& ul.mvMenuBar li{float:none}',
+        '& ul.mvMenuBar li a,& ul.mvMenuBar li a.sel{display:flex;align-items:center;justify-content:center;' +
+            'width:auto;height:auto;min-height:44px;padding:0 12px;box-sizing:border-box;bottom:0}',
+        '& ul.mvMenuBar li.mvMessageBar2{flex:1 0 100%;box-sizing:border-box;margin:4px 0;top:0}',
+        '& .mvTabs{height:auto}',
+        '& .mvSearchPanel{display:grid;grid-template-columns:auto minmax(0,1fr) minmax(0,1fr);align-items:center;' +
+            'gap:4px;height:auto}',
+        '& .mvSearchPanel>*,& .mvSearchPanel .mvLabelSearch,& .mvSearchPanel .mvLabelCategory{float:none;margin:0;' +
+            'height:auto;box-sizing:border-box}',
+        '& .mvSearchPanel .mvTxtSearch,& .mvSearchPanel .mvSelCategory{grid-column:2/-1;width:auto;min-width:0;' +
+            'min-height:44px}',
+        '& .mvSearchPanel a.mvSearch{grid-column:2}',
+        '& .mvSearchPanel a.mvSearch~a.mvSearch{grid-column:3}',
+        '& .mvSearch,& .mvAddToCart,& .mvRemove,& .mvCheckoutButton{display:flex;align-items:center;' +
+            'justify-content:center;width:auto;height:auto;min-width:44px;min-height:44px;margin:0;' +
+            'padding:0 12px;box-sizing:border-box;float:none}',
+        '& .mvProductList .mvProducts{box-sizing:border-box}',
+        '& .mvProductList .mvProducts .mvPDiv1,& .mvProductList .mvProducts .mvPDiv2,' +
+            '& .mvProductList .mvProducts .mvPDiv3{float:none;width:auto;margin:0;box-sizing:border-box}',
+        '& .mvProductList .mvProducts .mvPDiv3{display:flex;flex-wrap:wrap;align-items:center;gap:8px;padding:4px}',
+        '& .mvTxtQuantity,& .mvTxtQuantity2,& .mvLabelQuantity{float:none;margin:0}',
+        '& .mvTxtQuantity,& .mvTxtQuantity2{min-width:44px;min-height:44px;box-sizing:border-box}',
+        '& .mvCartHeader,& .mvCartList .mvCartItem{display:flex;flex-wrap:wrap;align-items:center;height:auto;' +
+            'padding-right:4px;box-sizing:border-box}',
+        '& .mvCartHeader .mvCartTitle,& .mvCartList .mvCartItem .mvCartItemTitle{float:none;width:22%;height:auto;' +
+            'border:0;box-sizing:border-box}',
+        '& .mvCartHeader .mvCartTitle{font-size:smaller}',
+        '& .mvCartHeader .mvCartTitle1,& .mvCartList .mvCartItem .mvCartItemTitle1{width:100%}',
+        '& .mvCartHeader .mvCartTitle5,& .mvCartList .mvCartItem .mvCartItemTitle5{width:34%}',
+        '& .mvCartList .mvCartItem .mvCartItemTitle1 div{width:auto}',
+        '& .mvBottomBar{display:flex;flex-wrap:wrap;align-items:center;justify-content:flex-end;height:auto}',
+        '& .mvBottomBar>*{float:none}',
+        '& .mvBottomBar .mvLabelSubtotalText{order:1}',
+        '& .mvBottomBar .mvLabelSubtotalValue{order:2;margin:0 0 4px 5px}',
+        '& .mvBottomBar .mvCheckoutButton{order:3;flex:1 0 100%}',
+        '& .mvMessageBar{height:auto}'
+    ].join('');
+    // Where container queries are missing, a narrow cart's container carries
+    // this attribute, set by a width check at start and on every resize.
+    var NARROW_ATTR = 'data-mvnarrow';
+    var narrowWidths = {};
     var cartCount = 0;
     var names = null;
     var inertDocument = null;
     // A product block off screen skips style, layout and paint until it comes
     // near; until it has been drawn once it counts as this many pixels high.
     var BLOCK_STYLE = 'content-visibility:auto;contain-intrinsic-size:auto 64px';
+    // At start as many product blocks are built as the list shows at this
+    // height each (a picture's), the first screenful; the rest are built in
+    // slices of BLOCK_SLICE, one task each, after it is drawn.
+    var BLOCK_LEAST_HEIGHT = 48;
+    var BLOCK_SLICE = 100;
 
     // ---- small helpers ------------------------------------------------------
 
@@ -173,15 +236,87 @@
         return plainText(label) === '' ? ' aria-label="' + escapeAttr(fallback) + '"' : '';
     }
 
-    // The focus ring and the hidden texts' style, once per page.
+    // The style element of the focus ring and the hidden texts, added once
+    // per page; the narrow layouts go into it as well.
     function addFocusStyle() {
-        var style;
-        if (!document.getElementById(FOCUS_STYLE_ID)) {
+        var style = document.getElementById(FOCUS_STYLE_ID);
+        if (!style) {
             style = document.createElement('style');
             style.id = FOCUS_STYLE_ID;
             style.appendChild(document.createTextNode(FOCUS_CSS));
             (document.head || document.getElementsByTagName('head')[0]).appendChild(style);
         }
+        return style;
+    }
+
+    function hasContainerQueries() {
+        return !!(window.CSS && window.CSS.supports && window.CSS.supports('container-type', 'inline-size'));
+    }
+
+    // The narrow layout for carts laid out `width` pixels wide, once per
+    // width: a container query on containers named after the width or, where
+    // there are none, rules for containers that carry the narrow attribute.
+    function addNarrowStyle(width) {
+        var name = 'mvw' + width, text;
+        if (narrowWidths.hasOwnProperty(name)) {
+            return name;
+        }
+        if (hasContainerQueries()) {
+            text = '@container ' + name + ' (max-width:' + (width - 0.02) + 'px){' +
+                NARROW_RULES.replace(/&/g, '.mvMain') + '}';
+        } else {
+            text = $.isEmptyObject(narrowWidths) ? NARROW_RULES.replace(/&/g, '.mvMain[' + NARROW_ATTR + ']') : '';
+        }
+        narrowWidths[name] = true;
+        addFocusStyle().appendChild(document.createTextNode(text));
+        return name;
+    }
+
+    // Runs `fn` in a task of its own once the next frame has been painted:
+    // a frame callback runs before its frame is drawn, so the second one
+    // comes after it.
+    function afterNextFrame(fn) {
+        var frame = window.requestAnimationFrame || window.setTimeout;
+        frame(function () {
+            frame(function () {
+                window.setTimeout(fn, 0);
+            });
+        });
+    }
+
+    // The full width of an element from its computed style, which a hidden
+    // element has as well.
+    function styledWidth(element) {
+        var style = window.getComputedStyle(element), sum = 0;
+        $.each(['width', 'paddingLeft', 'paddingRight', 'borderLeftWidth', 'borderRightWidth'], function (i, key) {
+            sum += parseFloat(style[key]) || 0;
+        });
+        return sum;
+    }
+
+    // Runs the jQuery effect `effect` ("fadeIn", "slideUp", ...) on $el at
+    // `speed`, then `done` with the element as `this`. Under
+    // prefers-reduced-motion nothing fades or slides: the element shows or
+    // hides at once.
+    function effect($el, name, speed, done) {
+        var still = window.matchMedia && window.matchMedia('(prefers-reduced-motion: reduce)').matches;
+        if (!still) {
+            return $el[name](speed, done);
+        }
+        $el[/In$|^show$/.test(name) ? 'show' : 'hide']();
+        if (done) {
+            done.call($el[0]);
+        }
+        return $el;
+    }
+
+    // A product's name as text: the markup keeps it HTML-encoded, and the
+    // templates show it as HTML.
+    function plainName(p) {
+        if (p.plain === undefined) {
+            p.plain = /[<&]/.test(p.name) ? plainText(p.name) : p.name;
+        }
+        return p.plain;
     }
 
     // Search text: only the space character is trimmed, then lower-cased.
@@ -278,6 +413,8 @@
         this.tapClosedTip = false;
         this.tab = 0;
         this.emptyBar = null;
+        this.filter = { key: '', category: '' };
+        this.blocksBuilt = 0;
         this.announced = null;
         this.started = false;
         // Element ids of this cart start with this, so that carts of one page
@@ -289,8 +426,10 @@
         addFocusStyle();
         this.collectProducts();
         this.buildFrame();
+        this.watchWidth();
         this.bindEvents();
         this.setupCartList();
+        this.buildBlocks(this.firstBlocks);
         this.renderProducts();
         this.readStore();
         this.showTab(options.selected === 1 || options.selected === '1' ? 1 : 0);
@@ -390,6 +529,33 @@
 
             this.$tip = $('<div class="tooltip" style="display:none"></div>');
             this.$el.append(this.$tip);
+        },
+
+        // The cart restacks where its container is narrower than the cart
+        // table's header row, which the stylesheet fits to the widget's width.
+        // The product list's height, read in the same go, tells how many
+        // blocks make the first screenful.
+        watchWidth: function () {
+            var el = this.el, width = 0, name;
+            this.$cartBlock.find('.mvCartTitle').each(function () {
+                width += styledWidth(this);
+            });
+            this.firstBlocks = Math.ceil((parseFloat(window.getComputedStyle(this.productList).height) || 0) /
+                BLOCK_LEAST_HEIGHT) + 1;
+            name = addNarrowStyle(Math.ceil(width));
+            if (hasContainerQueries()) {
+                this.$el.css({ 'container-type': 'inline-size', 'container-name': name });
+                return;
+            }
+            function check() {
+                if (el.clientWidth < width) {
+                    el.setAttribute(NARROW_ATTR, '');
+                } else {
+                    el.removeAttribute(NARROW_ATTR);
+                }
+            }
+            check();
+            $(window).on('resize', check);
         },
 
         tabAttributes: function (which) {
@@ -513,26 +679,55 @@
                 cart.checkout(this);
             });
 
-            // The picture tip follows the pointer over pictures; any other
-            // movement over the container hides it.
+            this.bindTip('img.mvProductImage, img.mvProductImageSmall');
+        },
+
+        // The picture tip opens over a picture and stays while the pointer
+        // is on the picture or on the tip (a short grace covers the way from
+        // one to the other); any other movement over the container closes it,
+        // and so does Escape, until the pointer has left the picture.
+        bindTip: function (tipImages) {
+            var cart = this, tip = this.$tip[0];
+            this.escapedTip = false;
+            this.tipHideTimer = null;
             if (this.o.enableImageTooltip) {
-                $el.on('mouseenter mousemove', tipImages, function (e) {
-                    if (!cart.tapClosedTip && (e.type === 'mouseenter' || !cart.tipShown)) {
+                this.$el.on('mouseenter mousemove', tipImages, function (e) {
+                    cart.keepTip();
+                    if (!cart.tapClosedTip && !cart.escapedTip && (e.type === 'mouseenter' || !cart.tipShown)) {
                         cart.showTip(this);
                     }
                 });
-                $el.on('mouseleave', tipImages, function () {
-                    cart.hideTip();
+                this.$el.on('mouseleave', tipImages, function () {
+                    cart.escapedTip = false;
+                    cart.hideTipSoon();
                 });
             }
-            $el.on('mousemove', function (e) {
-                if (cart.tipShown && !$(e.target).is(tipImages)) {
+            this.$el.on('mousemove', function (e) {
+                if (e.target === tip || $.contains(tip, e.target)) {
+                    cart.keepTip();
+                } else if (cart.tipShown && !$(e.target).is(tipImages)) {
+                    cart.hideTipSoon();
+                }
+            });
+            $(document).on('keydown', function (e) {
+                if (e.key === 'Escape' && cart.tipShown) {
+                    cart.escapedTip = true;
                     cart.hideTip();
                 }
             });
-            // A touch screen has no pointer to move away: the next tap
-            // anywhere closes the tip, and a tap on its picture does not open
-            // it again at once.
+            $(document).on('focusin', function () {
+                if (cart.tipShown && cart.tipWouldCover(cart.tipPlace)) {
+                    cart.hideTip();
+                }
+            });
+            this.bindTouchTip();
+        },
+
+        // A touch screen has no pointer to move away: the next tap anywhere
+        // closes the tip, and a tap on its picture does not open it again at
+        // once.
+        bindTouchTip: function () {
+            var cart = this;
             $(document).on('pointerdown', function (e) {
                 cart.touch = e.originalEvent.pointerType === 'touch';
                 cart.tapClosedTip = cart.touch && cart.tipShown;
@@ -549,6 +744,7 @@
             links[which].addClass('sel').attr({ 'aria-selected': 'true', tabindex: '0' });
             blocks[1 - which].hide();
             blocks[which].show();
+            this.pruneLive();
         },
 
         // ---- product list ---------------------------------------------------
@@ -556,7 +752,7 @@
         // The quantity field and the add button name the product; the
         // visible label is tied to the field.
         productBlockHtml: function (p, template) {
-            var o = this.o, name = escapeAttr(p.name), field = this.ids + 'q' + p.index,
+            var o = this.o, name = escapeAttr(plainName(p)), field = this.ids + 'q' + p.index,
                 html = '<div class="mvProducts" style="' + BLOCK_STYLE + '"><div class="mvPDiv1">';
             if (o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImage" src="' + escapeAttr(p.image) + '" alt="" />';
@@ -571,64 +767,95 @@
 
         // Shows exactly the products that match the search text and the
         // selected category, in catalogue order, each with a quantity of 1.
-        // Every product block is built once, on the first call; later calls
-        // only hide the blocks that drop out and show the ones that return.
+        // Every product block is built once (see buildBlocks); this only hides
+        // the blocks that drop out and shows the ones that return.
         renderProducts: function (text) {
-            var list = this.productList, products = this.products, key = searchKey(text),
-                category = this.$category.length ? this.$category.val().toLowerCase() : '',
-                wasEmpty = this.emptyBar !== null, visible = 0, i, p, show, html, fields;
-
+            var products = this.products, wasEmpty = this.emptyBar !== null, visible = 0, fields, i, p, show;
+            this.filter = { key: searchKey(text), category: this.$category.length ? this.$category.val().toLowerCase() : '' };
             if (this.emptyBar) {
                 $(this.emptyBar).remove();
                 this.emptyBar = null;
+                this.pruneLive();
             }
-
-            if (!this.blocksBuilt) {
-                this.blocksBuilt = true;
-                this.addTitle = escapeAttr(labelAddToCartButton);
-                this.addName = escapeAttr(this.names.add);
-                this.quantityName = escapeAttr(this.names.quantity);
-                html = '';
-                for (i = 0; i < products.length; i++) {
-                    html += this.productBlockHtml(products[i], this.productTemplate);
-                }
-                list.innerHTML = html;
-                for (i = 0; i < products.length; i++) {
-                    products[i].block = list.children[i];
-                    products[i].shown = true;
-                }
-            }
-
             fields = this.dirtyFields;
             this.dirtyFields = [];
             for (i = 0; i < fields.length; i++) {
                 fields[i].value = '1';
             }
-
             for (i = 0; i < products.length; i++) {
                 p = products[i];
-                show = (key === '' || p.nameKey.indexOf(key) >= 0) &&
-                    (category === '' || p.categoryKey.indexOf(category) >= 0);
-                if (show) {
-                    visible++;
-                }
-                if (show !== p.shown) {
+                show = this.matches(p);
+                visible += show ? 1 : 0;
+                if (p.block && show !== p.shown) {
                     p.block.style.display = show ? '' : 'none';
                     p.shown = show;
                 }
             }
             if (!visible) {
-                this.emptyBar = this.messageBar(messageProductEmpty, !wasEmpty).appendTo(list)[0];
+                this.emptyBar = this.messageBar(messageProductEmpty, !wasEmpty).appendTo(this.productList)[0];
             }
+        },
+
+        matches: function (p) {
+            var f = this.filter;
+            return (f.key === '' || p.nameKey.indexOf(f.key) >= 0) &&
+                (f.category === '' || p.categoryKey.indexOf(f.category) >= 0);
+        },
+
+        // Builds the next `count` product blocks, shown or hidden as the
+        // filter stands: the first ones into the list, the rest in slices
+        // into a block off the page, which joins the list (before the empty
+        // bar) with the last slice. No task of a phone's start-up then grows
+        // with the catalogue, and the list is laid out anew only twice.
+        buildBlocks: function (count) {
+            var cart = this, products = this.products, from = this.blocksBuilt, html = '',
+                to = Math.min(products.length, from + count), into = from ? this.pending : this.productList, at, i;
+            this.addTitle = escapeAttr(labelAddToCartButton);
+            this.addName = escapeAttr(this.names.add);
+            this.quantityName = escapeAttr(this.names.quantity);
+            for (i = from; i < to; i++) {
+                html += this.productBlockHtml(products[i], this.productTemplate);
+            }
+            at = into.children.length;
+            into.insertAdjacentHTML('beforeend', html);
+            for (i = from; i < to; i++) {
+                this.placeBlock(products[i], into.children[at + i - from]);
+            }
+            this.blocksBuilt = to;
+            if (to < products.length) {
+                this.pending = this.pending || document.createElement('div');
+                (from ? window.setTimeout : afterNextFrame)(function () {
+                    cart.buildBlocks(BLOCK_SLICE);
+                }, 0);
+            } else if (from) {
+                this.productList.insertBefore(this.pendingBlocks(), this.emptyBar);
+            }
+        },
+
+        placeBlock: function (p, block) {
+            p.block = block;
+            p.shown = this.matches(p);
+            if (!p.shown) {
+                block.style.display = 'none';
+            }
+        },
+
+        // The blocks built off the page, taken out of their holder.
+        pendingBlocks: function () {
+            var range = document.createRange();
+            range.selectNodeContents(this.pending);
+            this.pending = null;
+            return range.extractContents();
         },
 
         // A bar that appears because of something the visitor did is read
         // out as well.
         messageBar: function (text, anew) {
+            var $bar = $('<div class="mvMessageBar"></div>').html(text);
             if (anew && this.started) {
-                this.announce(text);
+                this.announce(text, $bar[0]);
             }
-            return $('<div class="mvMessageBar"></div>').html(text);
+            return $bar;
         },
 
         // ---- cart list ------------------------------------------------------
@@ -688,7 +915,7 @@
         },
 
         drawLine: function (p, option, qty) {
-            var o = this.o, name = escapeAttr(p.name), $block, html;
+            var o = this.o, name = escapeAttr(plainName(p)), $block, html;
             $(this.cartList).children('.mvMessageBar').remove();
             html = '<div class="mvCartItem" id="divCartItem' + p.index + '" role="row">' +
                 '<div class="mvCartItemTitle mvCartItemTitle1" role="cell">';
@@ -808,7 +1035,7 @@
                 return;
             }
             p = this.products[button.getAttribute('rel') - 0];
-            if (!window.confirm(replaceFirst(messageConfirmRemove, '_PRODUCTNAME_', p.name))) {
+            if (!window.confirm(replaceFirst(messageConfirmRemove, '_PRODUCTNAME_', plainName(p)))) {
                 return;
             }
             if (this.hook('onRemove', [$(p.input)]) === false) {
@@ -819,7 +1046,7 @@
             if ($.contains(line.block, document.activeElement)) {
                 this.focusAfter(line.block);
             }
-            $(line.block).slideUp('slow', function () {
+            effect($(line.block), 'slideUp', 'slow', function () {
                 $(this).remove();
                 cart.showMessage(messageItemRemoved);
                 cart.refreshTotals();
@@ -864,8 +1091,11 @@
                 '_PRODUCTCOUNT_', String(count)), '_ITEMCOUNT_', String(items)));
             barShown = $(this.cartList).children('.mvMessageBar').remove().length > 0;
             if (!count) {
-                $(this.cartList).append(this.messageBar(messageCartEmpty, !barShown));
+                // Inside the table's row group the bar is a row of one cell.
+                $(this.cartList).append(this.messageBar(messageCartEmpty, !barShown).attr('role', 'row')
+                    .wrapInner('<div role="cell"></div>'));
             }
+            this.pruneLive();
         },
 
         // ---- storage and checkout -------------------------------------------
@@ -934,27 +1164,30 @@
             var cart = this, $box = this.$message, seq = ++this.messageSeq;
             window.clearTimeout(this.messageTimer);
             $box.stop(true, true).html(text);
-            this.announce(text);
+            this.announce(text, $box[0]);
             function stay() {
                 if (seq !== cart.messageSeq) {
                     return;
                 }
                 cart.messageTimer = window.setTimeout(function () {
                     if (seq === cart.messageSeq) {
-                        $box.fadeOut('fast');
+                        effect($box, 'fadeOut', 'fast', function () {
+                            cart.pruneLive();
+                        });
                     }
                 }, MESSAGE_STAY);
             }
             if ($box.is(':visible')) {
                 stay();
             } else {
-                $box.fadeIn('fast', stay);
+                effect($box, 'fadeIn', 'fast', stay);
             }
         },
 
         // Hands a message to the live region as plain text. Messages of one
-        // moment are read together, each as a line of its own.
-        announce: function (html) {
+        // moment are read together, each as a line of its own. Each line
+        // stays while `owner`, the box or bar that shows it, is shown.
+        announce: function (html, owner) {
             var cart = this, text = plainText(html);
             if (text === '') {
                 return;
@@ -964,21 +1197,36 @@
                 $(this.live).empty();
                 window.setTimeout(function () {
                     $(cart.live).append($.map(cart.announced, function (line) {
-                        return $('<div></div>').text(line)[0];
+                        return $('<div></div>').text(line.text).data('owner', line.owner)[0];
                     }));
                     cart.announced = null;
+                    cart.pruneLive();
                 }, ANNOUNCE_DELAY);
             }
-            this.announced.push(text);
+            this.announced.push({ text: text, owner: owner });
         },
 
-        // A tip opened by a tap closes by itself after a while.
+        // The live region holds only what the cart shows now.
+        pruneLive: function () {
+            $(this.live).children().filter(function () {
+                return !$($.data(this, 'owner')).is(':visible');
+            }).remove();
+        },
+
+        // The tip stands beside the picture, unless it would cover the
+        // control that has the focus. A tip opened by a tap closes by itself
+        // after a while.
         showTip: function (img) {
-            var cart = this, $img = $(img), offset = $img.offset();
-            this.$tip.stop(true, true).empty()
+            var cart = this, $img = $(img), offset = $img.offset(), place;
+            place = { img: img, top: offset.top - $img.height(), left: $img.width() + 10,
+                width: img.naturalHeight ? TIP_HEIGHT * img.naturalWidth / img.naturalHeight : TIP_HEIGHT };
+            if (this.tipWouldCover(place)) {
+                return;
+            }
+            this.tipPlace = place;
+            effect(this.$tip.stop(true, true).empty()
                 .append($('<img alt="" />').attr('src', img.getAttribute('src')).css('height', TIP_HEIGHT + 'px'))
-                .css({ top: (offset.top - $img.height()) + 'px', left: ($img.width() + 10) + 'px' })
-                .show('fast');
+                .css({ top: place.top + 'px', left: place.left + 'px' }), 'show', 'fast');
             this.tipShown = true;
             window.clearTimeout(this.tipTimer);
             if (this.touch) {
@@ -988,8 +1236,36 @@
             }
         },
 
+        // Whether a tip at `place` (within the container) covers the control
+        // that has the focus; a focused panel around the picture is none.
+        tipWouldCover: function (place) {
+            var focus = document.activeElement, home = this.el.getBoundingClientRect(), f, left, top;
+            if (!focus || $.contains(focus, place.img) || !$.contains(document.documentElement, focus)) {
+                return false;
+            }
+            f = focus.getBoundingClientRect();
+            left = home.left + this.el.clientLeft + place.left;
+            top = home.top + this.el.clientTop + place.top;
+            return f.right > left && f.left < left + place.width + 2 && f.bottom > top && f.top < top + TIP_HEIGHT + 2;
+        },
+
+        hideTipSoon: function () {
+            var cart = this;
+            if (this.tipShown && !this.tipHideTimer) {
+                this.tipHideTimer = window.setTimeout(function () {
+                    cart.hideTip();
+                }, TIP_GRACE);
+            }
+        },
+
+        keepTip: function () {
+            window.clearTimeout(this.tipHideTimer);
+            this.tipHideTimer = null;
+        },
+
         hideTip: function () {
             window.clearTimeout(this.tipTimer);
+            this.keepTip();
             this.$tip.stop(true, true).hide();
             this.tipShown = false;
         }

@@ -10,6 +10,9 @@ $monetary_symbol = '$';
 $product_list = isset($_REQUEST['products_selected']) ? $_REQUEST['products_selected'] : array();
 $product_array = _PRODUCTS_;
 
+// The order page's one-time token: an order post carrying one already logged is not taken again.
+const MERVANE_TOKEN_FIELD = 'order_token';
+
 // The value of a posted field as text; '' when it was not posted or is not a single value.
 function mervane_field($name)
 {
@@ -154,7 +157,7 @@ function mervane_csv_value($value)
       $value = '';
    }
    $value = str_replace(array("\r", "\n", ',', '"'), array('', ' ', ' ', "'"), $value);
-   if (preg_match('/^(\t|\s*[=+\-@])/', $value))
+   if (preg_match('/^\s*[=+\-@]/', $value))
    {
       $value = "'" . $value;
    }
@@ -197,15 +200,43 @@ function mervane_too_many_fields($count)
    return $count >= (int)ini_get('max_input_vars');
 }
 
-// True when PHP cut the request short: too many fields, or a post larger than post_max_size,
-// which PHP drops whole. Such a cart or order has lost lines or details.
+// True when PHP warned while it read the request, before the script ran: it then dropped a
+// field nested too deeply, the fields or parts over its limits, or a multipart post without
+// its boundary.
+function mervane_request_warned()
+{
+   $last = error_get_last();
+   return $last !== null
+      && preg_match('/^PHP Request Startup: |multipart\/form-data POST data|file uploads/', $last['message']) === 1;
+}
+
+// True when a field name of the raw text has more brackets than max_input_nesting_level
+// allows. PHP drops such a field, and warns only where errors are not shown.
+function mervane_too_deep($raw)
+{
+   $limit = (int)ini_get('max_input_nesting_level');
+   foreach (explode('&', $raw) as $part)
+   {
+      if (substr_count(urldecode(explode('=', $part, 2)[0]), '[') > $limit)
+      {
+         return true;
+      }
+   }
+   return false;
+}
+
+// True when PHP cut the request short: a warning while reading it, a field nested too deeply,
+// too many fields, or a post larger than post_max_size, which PHP drops whole. Such a cart or
+// order has lost lines or details.
 function mervane_input_cut_short()
 {
    $length = isset($_SERVER['CONTENT_LENGTH']) ? (int)$_SERVER['CONTENT_LENGTH'] : 0;
    $post_limit = mervane_ini_bytes('post_max_size');
    $query = isset($_SERVER['QUERY_STRING']) ? (string)$_SERVER['QUERY_STRING'] : '';
-   return mervane_too_many_fields(mervane_field_count($_GET, $query))
-      || mervane_too_many_fields(mervane_field_count($_POST, (string)file_get_contents('php://input')))
+   $post = (string)file_get_contents('php://input');
+   return mervane_request_warned() || mervane_too_deep($query) || mervane_too_deep($post)
+      || mervane_too_many_fields(mervane_field_count($_GET, $query))
+      || mervane_too_many_fields(mervane_field_count($_POST, $post))
       || ($post_limit > 0 && $length > $post_limit);
 }
 
@@ -237,28 +268,38 @@ function mervane_required_fields()
       'billing_phone', 'billing_email');
 }
 
+// The form a billing e-mail address must have. The order page checks it before the post
+// too; the pattern reads the same as a JavaScript regular expression literal.
+function mervane_email_pattern()
+{
+   return '/^([0-9a-z]([-.\w]*[0-9a-z])*@(([0-9a-z])+([-\w]*[0-9a-z])*\.)+[a-z]{2,6})$/i';
+}
+
 // One text field of an address table: [name, display size, autocomplete token, input mode,
-// and a name of its own for a field that shares its row's label, or ''].
+// and a name of its own for a field whose row label does not tell it apart, or '']. That
+// name is shown on a phone only, where the fields of a row stack up.
 function mervane_address_field($prefix, $field)
 {
    $name = $prefix . '_' . $field[0];
-   $own_label = $field[4] === '' ? '' : '<label for="' . $name . '" style="position:absolute;width:1px;height:1px;'
-      . 'overflow:hidden;clip:rect(0,0,0,0)">' . $field[4] . '</label>';
-   return $own_label . '<input type="text" name="' . $name . '" id="' . $name . '" size="' . $field[1]
+   $own_name = $field[4] === '' ? '' : '<span class="mervaneown" id="' . $name . '_name">' . $field[4] . '</span>';
+   return $own_name . '<input type="text" name="' . $name . '" id="' . $name . '" size="' . $field[1]
       . '" autocomplete="' . $prefix . ' ' . $field[2] . '"' . ($field[3] === '' ? '' : ' inputmode="' . $field[3] . '"')
+      . ($field[4] === '' ? '' : ' aria-labelledby="' . $name . '_name"')
       . (in_array($name, mervane_required_fields()) ? ' aria-required="true"' : '') . '>';
 }
 
 // The rows of one address table; the billing and shipping tables differ only in the
 // prefix of their field names and autocomplete tokens. A row's label, padded to nine
-// characters, is tied to its first field. Postal codes may hold letters, so zip keeps the
-// keyboard for text.
+// characters, is tied to its first field and marked with a star when the row holds a
+// required field; the star is left to sight, as aria-required tells assistive technology.
+// Postal codes may hold letters, so zip keeps the keyboard for text.
 function mervane_address_rows($prefix)
 {
    $rows = array(
-      array('Name:', array(array('first', 18, 'given-name', '', ''), array('last', 15, 'family-name', '', 'Last name'))),
+      array('Name:', array(array('first', 18, 'given-name', '', 'First name'),
+         array('last', 15, 'family-name', '', 'Last name'))),
       array('Address:', array(array('address', 37, 'address-line1', '', ''))),
-      array('Address:', array(array('address2', 37, 'address-line2', '', ''))),
+      array('Address:', array(array('address2', 37, 'address-line2', '', 'Address line 2'))),
       array('City:', array(array('city', 21, 'address-level2', '', ''))),
       array('State:', array(array('state', 1, 'address-level1', '', ''))),
       array('Zip:', array(array('zip', 5, 'postal-code', '', ''))),
@@ -268,13 +309,219 @@ function mervane_address_rows($prefix)
    foreach ($rows as $row)
    {
       $inputs = array();
+      $star = '';
       foreach ($row[1] as $field)
       {
          $inputs[] = mervane_address_field($prefix, $field);
+         if (in_array($prefix . '_' . $field[0], mervane_required_fields()))
+         {
+            $star = '<span class="required" aria-hidden="true">*</span>';
+         }
       }
-      echo '<tr><td><label for="' . $prefix . '_' . $row[1][0][0] . '">' . str_pad($row[0], 9) . '</label></td><td>'
+      echo '<tr><td><label for="' . $prefix . '_' . $row[1][0][0] . '">' . str_pad($row[0], 9) . $star . '</label></td><td>'
          . implode(' ', $inputs) . "</td></tr>\r\n";
    }
+}
+
+// Reads the order post: every posted value loses its NUL bytes and other control characters
+// (line breaks apart, which the mails keep and the log replaces), before anything is logged
+// or mailed; a NUL byte would make mail() throw after the row is written. Returns the order
+// page's one-time token, or '' when the post carries none of the form the page issues.
+function mervane_read_order()
+{
+   $_POST = mervane_without_controls($_POST);
+   $token = mervane_field(MERVANE_TOKEN_FIELD);
+   return preg_match('/^[0-9a-f]{32}$/D', $token) ? $token : '';
+}
+
+function mervane_without_controls($value)
+{
+   return is_array($value) ? array_map('mervane_without_controls', $value)
+      : preg_replace('/[\x00-\x09\x0B\x0C\x0E-\x1F\x7F]/', '', $value);
+}
+
+// Checks the visitor's details: every required billing field filled in and a well-formed
+// e-mail address. The address becomes a mail header; the pattern's "$" would let a final
+// line feed through, so any carriage return or line feed is refused outright.
+function mervane_details_are_complete()
+{
+   foreach (mervane_required_fields() as $name)
+   {
+      if (mervane_field($name) === '')
+      {
+         return false;
+      }
+   }
+   $email = mervane_field('billing_email');
+   return preg_match(mervane_email_pattern(), $email) === 1
+      && strpbrk($email, "\r\n") === false;
+}
+
+// The lines of one address in the order message: name, address, address line 2, city with
+// state and zip, phone, then the fields named in $more.
+function mervane_address_message($prefix, $more)
+{
+   $field = fn($name) => mervane_field($prefix . '_' . $name);
+   $lines = array($field('first') . ' ' . $field('last'), $field('address'), $field('address2'),
+      $field('city') . ', ' . $field('state') . '  ' . $field('zip'), $field('phone'));
+   foreach ($more as $name)
+   {
+      $lines[] = $field($name);
+   }
+   return '   ' . implode(" \n   ", $lines) . " \n \n \n";
+}
+
+// The order message that both mails carry. Item prices and the column heading always show
+// "$"; the total carries the posted text with the shop's currency sign. It lists the first
+// 24 lines; the log keeps them all.
+function mervane_order_message()
+{
+   $rule = str_repeat('=', 69) . " \n";
+   $message = "A new order has been received.  A summary of this order appears below.\n\n"
+      . 'Order Date: ' . date('l, F jS Y') . " \n \nBill To: \n-------- \n"
+      . mervane_address_message('billing', array('fax', 'email'));
+   if (mervane_field('shipping_first') !== '')
+   {
+      $message .= "Ship To: \n-------- \n" . mervane_address_message('shipping', array());
+   }
+   $message .= "Qty  Price(\$)   Product ID  - Product Name\n" . $rule;
+   for ($n = 1; $n <= 24; $n++)
+   {
+      if (isset($_POST['NAME_' . $n]))
+      {
+         $message .= mervane_field('QUANTITY_' . $n) . '    $' . mervane_field('PRICE_' . $n) . '    '
+            . mervane_field('ID_' . $n) . ' - ' . mervane_field('NAME_' . $n) . '   ' . mervane_field('ADDTLINFO_' . $n) . "  \n";
+      }
+   }
+   return $message . $rule . 'TOTAL: ' . mervane_field('TOTAL') . " \n\n\nComments: \n--------- \n"
+      . mervane_field('comments') . " \n \n";
+}
+
+function mervane_mail_headers($from)
+{
+   return "From: $from\r\nReply-To: $from\r\nMIME-Version: 1.0\r\nX-Mailer: PHP Mail generated by: Mervane\r\n";
+}
+
+// The two mails of an order as mail()'s arguments: to the shop owner from the customer, and
+// the customer's copy from the shop owner.
+function mervane_order_mails($shop, $message)
+{
+   $customer = mervane_field('billing_email');
+   return array(array($shop['admin_email'], $shop['admin_subject'], $message, mervane_mail_headers($customer)),
+      array($customer, $shop['customer_subject'], $message, mervane_mail_headers($shop['admin_email'])));
+}
+
+// False when mail() would refuse a mail: a NUL byte anywhere (it throws), or headers that
+// are not whole lines each ended by CRLF (it fails).
+function mervane_can_mail($mail)
+{
+   return strpos(implode('', $mail), "\0") === false && preg_match('/^([^\r\n]+\r\n)*$/D', $mail[3]) === 1;
+}
+
+// The order's log row: the time, the client's address, every posted value but the token in
+// posting order, and the token last.
+function mervane_csv_row($token)
+{
+   $row = date('Y-m-d H:i:s') . ',' . (isset($_SERVER['REMOTE_ADDR']) ? $_SERVER['REMOTE_ADDR'] : '');
+   foreach ($_POST as $name => $value)
+   {
+      if ($name !== MERVANE_TOKEN_FIELD)
+      {
+         $row .= ',' . mervane_csv_value($value);
+      }
+   }
+   return $row . ',' . $token . "\r\n";
+}
+
+// True when the first $size bytes of the open log hold $needle. Read in pieces that overlap
+// by the needle's length, so that a log of any size fits in memory.
+function mervane_log_holds($csv, $size, $needle)
+{
+   $seen = '';
+   for ($at = 0; $at < $size; $at += strlen($piece))
+   {
+      $piece = (string)stream_get_contents($csv, min(1048576, $size - $at), $at);
+      if ($piece === '')
+      {
+         return false;
+      }
+      $seen = substr($seen, 1 - strlen($needle)) . $piece;
+      if (strpos($seen, $needle) !== false)
+      {
+         return true;
+      }
+   }
+   return false;
+}
+
+// The log cannot take the order: the server's error log says why, the visitor gets the
+// defined text, and nothing is mailed.
+function mervane_log_failed($csv_file, $why)
+{
+   $last = error_get_last();
+   error_log("Mervane checkout: order not taken, the order log $csv_file $why" . ($last ? ': ' . $last['message'] : ''));
+   exit("can't open csv file");
+}
+
+// Appends the order's row to the log under an exclusive lock, so that orders placed at the
+// same moment never interleave. Returns false, writing nothing, when a row with the same
+// token is there: the order was taken already. A failed or short write is cut off again and
+// stops the order, so the log holds a row for every order mailed and for no other.
+function mervane_log_order($csv_file, $token)
+{
+   $csv = @fopen($csv_file, 'a+');
+   if ($csv === false)
+   {
+      mervane_log_failed($csv_file, 'cannot be opened');
+   }
+   if (!flock($csv, LOCK_EX))
+   {
+      fclose($csv);
+      mervane_log_failed($csv_file, 'cannot be locked');
+   }
+   $size = fstat($csv)['size'];
+   $taken = mervane_log_holds($csv, $size, ',' . $token . "\r\n");
+   $row = mervane_csv_row($token);
+   $written = $taken || (@fwrite($csv, $row) === strlen($row) && fflush($csv));
+   if (!$written)
+   {
+      @ftruncate($csv, $size);
+   }
+   flock($csv, LOCK_UN);
+   fclose($csv);
+   if (!$written)
+   {
+      mervane_log_failed($csv_file, 'could not be written');
+   }
+   return !$taken;
+}
+
+// The order post, in its steps: read, check the details, price the lines against the
+// product table, build the mails, log, mail, redirect. A post the order page did not make,
+// or whose mail could not go out, goes to the error page with nothing logged or mailed; a
+// second post of one order page (a double click, a retry) to the success page, again with
+// nothing logged or mailed.
+function mervane_take_order($shop, $product_array)
+{
+   $token = mervane_read_order();
+   if ($token === '' || !mervane_details_are_complete() || !mervane_order_is_genuine($product_array, $shop['monetary_symbol']))
+   {
+      mervane_redirect($shop['error_url']);
+   }
+   $mails = mervane_order_mails($shop, mervane_order_message());
+   if (!mervane_can_mail($mails[0]) || !mervane_can_mail($mails[1]))
+   {
+      error_log('Mervane checkout: order not taken, its mails have a NUL byte or malformed headers');
+      mervane_redirect($shop['error_url']);
+   }
+   if (mervane_log_order($shop['csv_file'], $token))
+   {
+      foreach ($mails as $mail)
+      {
+         mail($mail[0], $mail[1], $mail[2], $mail[3]);
+      }
+   }
+   mervane_redirect($shop['success_url']);
 }
 
 // A cart or order that PHP cut short would be shown or taken with part of it missing.
@@ -286,140 +533,15 @@ if (mervane_input_cut_short())
 // Order processing: the order page posts the visitor's details here.
 if (isset($_SERVER['REQUEST_METHOD']) && $_SERVER['REQUEST_METHOD'] == 'POST' && isset($_POST['TOTAL']))
 {
-   $billing_first = mervane_field('billing_first');
-   $billing_last = mervane_field('billing_last');
-   $billing_address = mervane_field('billing_address');
-   $billing_address2 = mervane_field('billing_address2');
-   $billing_city = mervane_field('billing_city');
-   $billing_state = mervane_field('billing_state');
-   $billing_zip = mervane_field('billing_zip');
-   $billing_phone = mervane_field('billing_phone');
-   $billing_fax = mervane_field('billing_fax');
-   $billing_email = mervane_field('billing_email');
-   $shipping_first = mervane_field('shipping_first');
-   $shipping_last = mervane_field('shipping_last');
-   $shipping_address = mervane_field('shipping_address');
-   $shipping_address2 = mervane_field('shipping_address2');
-   $shipping_city = mervane_field('shipping_city');
-   $shipping_state = mervane_field('shipping_state');
-   $shipping_zip = mervane_field('shipping_zip');
-   $shipping_phone = mervane_field('shipping_phone');
-   $shipping_fax = mervane_field('shipping_fax');
-   $TOTAL = mervane_field('TOTAL');
-   $comments = mervane_field('comments');
-
-   foreach (mervane_required_fields() as $name)
-   {
-      if (mervane_field($name) === '')
-      {
-         mervane_redirect($error_url);
-      }
-   }
-
-   // The address becomes a mail header; the pattern's "$" would let a final line feed
-   // through, so any carriage return or line feed is refused outright.
-   if (!preg_match('/^([0-9a-z]([-.\w]*[0-9a-z])*@(([0-9a-z])+([-\w]*[0-9a-z])*\.)+[a-z]{2,6})$/i', $billing_email)
-      || strpbrk($billing_email, "\r\n") !== false)
-   {
-      mervane_redirect($error_url);
-   }
-
-   if (!mervane_order_is_genuine($product_array, $monetary_symbol))
-   {
-      mervane_redirect($error_url);
-   }
-
-   $message = "A new order has been received.  A summary of this order appears below.\n";
-   $message .= "\n";
-   $message .= "Order Date: " . date("l, F jS Y") . " \n";
-   $message .= " \n";
-   $message .= "Bill To: \n";
-   $message .= "-------- \n";
-   $message .= "   $billing_first $billing_last \n";
-   $message .= "   $billing_address \n";
-   $message .= "   $billing_address2 \n";
-   $message .= "   $billing_city, $billing_state  $billing_zip \n";
-   $message .= "   $billing_phone \n";
-   $message .= "   $billing_fax \n";
-   $message .= "   $billing_email \n";
-   $message .= " \n";
-   $message .= " \n";
-   if ($shipping_first !== '')
-   {
-      $message .= "Ship To: \n";
-      $message .= "-------- \n";
-      $message .= "   $shipping_first $shipping_last \n";
-      $message .= "   $shipping_address \n";
-      $message .= "   $shipping_address2 \n";
-      $message .= "   $shipping_city, $shipping_state  $shipping_zip \n";
-      $message .= "   $shipping_phone \n";
-      $message .= " \n";
-      $message .= " \n";
-   }
-   $message .= "Qty  Price(\$)   Product ID  - Product Name\n";
-   $message .= "===================================================================== \n";
-   for ($n = 1; $n <= 24; $n++)
-   {
-      if (isset($_POST['NAME_' . $n]))
-      {
-         $quantity = mervane_field('QUANTITY_' . $n);
-         $price = mervane_field('PRICE_' . $n);
-         $id = mervane_field('ID_' . $n);
-         $name = mervane_field('NAME_' . $n);
-         $addtlinfo = mervane_field('ADDTLINFO_' . $n);
-         $message .= "$quantity    \$$price    $id - $name   $addtlinfo  \n";
-      }
-   }
-   $message .= "===================================================================== \n";
-   $message .= "TOTAL: $TOTAL \n";
-   $message .= "\n\n";
-   $message .= "Comments: \n";
-   $message .= "--------- \n";
-   $message .= "$comments \n";
-   $message .= " \n";
-
-   // Append the order to the log under an exclusive lock, so that orders placed at the same
-   // moment never interleave.
-   $csv = @fopen($csv_file, 'a');
-   if ($csv === false)
-   {
-      exit("can't open csv file");
-   }
-   if (!flock($csv, LOCK_EX))
-   {
-      fclose($csv);
-      exit("can't open csv file");
-   }
-   $csv_line = date("Y-m-d H:i:s") . ',' . (isset($_SERVER['REMOTE_ADDR']) ? $_SERVER['REMOTE_ADDR'] : '');
-   foreach ($_POST as $value)
-   {
-      $csv_line .= ',' . mervane_csv_value($value);
-   }
-   fwrite($csv, $csv_line . "\r\n");
-   fflush($csv);
-   flock($csv, LOCK_UN);
-   fclose($csv);
-
-   $headers = "From: $billing_email\r\n";
-   $headers .= "Reply-To: $billing_email\r\n";
-   $headers .= "MIME-Version: 1.0\r\n";
-   $headers .= "X-Mailer: PHP Mail generated by: Mervane\r\n";
-   mail($admin_email, $admin_subject, $message, $headers);
-
-   $headers = "From: $admin_email\r\n";
-   $headers .= "Reply-To: $admin_email\r\n";
-   $headers .= "MIME-Version: 1.0\r\n";
-   $headers .= "X-Mailer: PHP Mail generated by: Mervane\r\n";
-   mail($billing_email, $customer_subject, $message, $headers);
-
-   mervane_redirect($success_url);
+   mervane_take_order(compact('admin_email', 'admin_subject', 'customer_subject', 'success_url', 'error_url', 'csv_file',
+      'monetary_symbol'), $product_array);
 }
 
 // Order page: the cart priced from the product table above, and the details form.
-// An order page whose post PHP would cut short (four fields per line and 22 others) goes to
+// An order page whose post PHP would cut short (four fields per line and 23 others) goes to
 // the error page now rather than after the visitor has typed in the details.
 $cart = mervane_sort_cart($product_list, $product_array);
-if (mervane_too_many_fields(count($cart['lines']) * 4 + 22))
+if (mervane_too_many_fields(count($cart['lines']) * 4 + 23))
 {
    mervane_redirect($error_url);
 }
@@ -506,6 +628,66 @@ input
    color: #000000;
 }
 </style>
+<style type="text/css">
+/* Beyond the rules above: the required marks, the e-mail field's note, and on a phone one
+   column of fields and buttons big enough for a finger, without sideways scrolling. */
+.required, .mervanenote
+{
+   color: #B00000;
+   font-weight: bold;
+}
+.mervanenote
+{
+   display: block;
+}
+table.blacktext label
+{
+   white-space: nowrap;
+}
+.mervaneown
+{
+   position: absolute;
+   width: 1px;
+   height: 1px;
+   overflow: hidden;
+   clip: rect(0, 0, 0, 0);
+}
+@media screen and (max-width: 40em)
+{
+   blockquote
+   {
+      margin: 0;
+   }
+   table.blacktext, table.blacktext tbody, table.blacktext tr, table.blacktext td, .mervaneown
+   {
+      display: block;
+   }
+   .mervaneown
+   {
+      position: static;
+      width: auto;
+      height: auto;
+      clip: auto;
+   }
+   table.blacktext input, textarea
+   {
+      box-sizing: border-box;
+      width: 100%;
+      min-height: 44px;
+      margin: 2px 0 6px;
+      font-size: 16px;
+   }
+   input[type="submit"], input[type="reset"]
+   {
+      min-height: 44px;
+      padding: 0 16px;
+   }
+   table.mervane td
+   {
+      overflow-wrap: anywhere;
+   }
+}
+</style>
 <script type="text/javascript">
 function CheckForm(theform)
 {
@@ -527,7 +709,33 @@ function CheckForm(theform)
       missing.focus();
       return false;
    }
-   return true;
+   return CheckEmail(theform.billing_email);
+}
+
+// The server refuses an address of another form and sends the visitor to the error page; the
+// note says so here, beside the field, which gets the focus.
+function CheckEmail(field)
+{
+   var pattern = <?php echo mervane_email_pattern(); ?>;
+   var note = document.getElementById("billing_email_note");
+   if (!note)
+   {
+      note = document.createElement("span");
+      note.id = "billing_email_note";
+      note.className = "mervanenote";
+      note.setAttribute("role", "alert");
+      field.parentNode.appendChild(note);
+      field.setAttribute("aria-describedby", note.id);
+   }
+   var wrong = !pattern.test(field.value);
+   note.textContent = wrong ? "Billing: Email must have the form name@example.com, with only letters, digits, dots, "
+      + "hyphens and underscores." : "";
+   field.setAttribute("aria-invalid", wrong ? "true" : "false");
+   if (wrong)
+   {
+      field.focus();
+   }
+   return !wrong;
 }
 </script>
 </head>
@@ -570,6 +778,7 @@ foreach ($cart['lines'] as $line)
 </tr>
 </table>
 <input type="hidden" name="TOTAL" value="<?php echo mervane_html($cart_total); ?>">
+<input type="hidden" name="<?php echo MERVANE_TOKEN_FIELD; ?>" value="<?php echo bin2hex(random_bytes(16)); ?>">
 </span>
 <?php if (count($cart['refused']) > 0) { ?>
 <br>
@@ -594,6 +803,8 @@ foreach ($cart['refused'] as $line)
 <?php } ?>
 <br>
 <span class="blacktext"><b>Please fill out the following information below to complete your order.</b></span>
+<br><br>
+<span class="blacktext">Fields marked <span class="required">*</span> are required.</span>
 <br><br>
 <span class="title" id="billing"><b>Billing Information:</b></span>
 <table class="blacktext" role="group" aria-labelledby="billing">

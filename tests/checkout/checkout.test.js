@@ -6,7 +6,7 @@ const { test } = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const { spawn } = require('node:child_process');
-const { ERROR, outcome, withCheckout, hiddenInputs, placeOrder } = require('./fixture');
+const { ERROR, outcome, withCheckout, hiddenInputs, customerFields, placeOrder } = require('./fixture');
 
 const SHOP = [
   { id: 'SKU1', name: 'Cake', price: '2.50' },
@@ -37,21 +37,29 @@ test('a first visit gets the empty order page posting to the script itself; a ca
     }
     const missing = [...html.matchAll(/\["billing_\w+", "([^"]*)"\]/g)].map((m) => m[1]);
     assert.deepEqual(missing, ['First Name', 'Last Name', 'Address', 'City', 'State', 'Zipcode', 'Phone', 'Email']);
-    assert.deepEqual(hiddenInputs(html), [['TOTAL', '$0.00']]);
+    const [total, token] = hiddenInputs(html);
+    assert.deepEqual([total, token[0]], [['TOTAL', '$0.00'], 'order_token']);
+    assert.match(token[1], /^[0-9a-f]{32}$/);
+    assert.notEqual(hiddenInputs((await site.get()).text)[1][1], token[1], 'a new token for every order page');
 
-    const rows = [...html.matchAll(/<tr><td><label for="\w+">([^<]*)<\/label><\/td><td>(.*?)<\/td><\/tr>/g)]
-      .map((m) => m[1] + [...m[2].matchAll(/name="([^"]+)" id="[^"]+" size="(\d+)"/g)].map((f) => ` ${f[1]}:${f[2]}`).join(''));
-    const table = (who) => [`Name:     ${who}_first:18 ${who}_last:15`, `Address:  ${who}_address:37`,
-      `Address:  ${who}_address2:37`, `City:     ${who}_city:21`, `State:    ${who}_state:1`, `Zip:      ${who}_zip:5`,
-      `Phone:    ${who}_phone:37`, `Fax:      ${who}_fax:37`, `Email:    ${who}_email:37`];
-    assert.deepEqual(rows, [...table('billing'), ...table('shipping')]);
+    // Each row: its label, then each field with its size and the name of its own that it is labelled by; a
+    // star marks a row and a field as required, for the eye and for assistive technology.
+    const ROW = /<tr><td><label for="\w+">([^<]*)(<span class="required" aria-hidden="true">\*<\/span>)?<\/label><\/td><td>(.*?)<\/td><\/tr>/g;
+    const FIELD = /(?:<span class="mervaneown" id="(\w+)">([^<]*)<\/span>)?<input type="text" name="(\w+)" id="\3" size="(\d+)"[^>]*?(?: aria-labelledby="(\w+)")?( aria-required="true")?>/g;
+    const rows = [...html.matchAll(ROW)].map((m) => m[1] + (m[2] ? '*' : '') + [...m[3].matchAll(FIELD)]
+      .map((f) => ` ${f[3]}:${f[4]}${f[6] ? '*' : ''}` + (f[2] && f[1] === f[5] ? `(${f[2]})` : '')).join(''));
+    const table = (who, star) => [`Name:    ${star} ${who}_first:18${star}(First name) ${who}_last:15${star}(Last name)`,
+      `Address: ${star} ${who}_address:37${star}`, `Address:  ${who}_address2:37(Address line 2)`,
+      `City:    ${star} ${who}_city:21${star}`, `State:   ${star} ${who}_state:1${star}`, `Zip:     ${star} ${who}_zip:5${star}`,
+      `Phone:   ${star} ${who}_phone:37${star}`, `Fax:      ${who}_fax:37`, `Email:   ${star} ${who}_email:37${star}`];
+    assert.deepEqual(rows, [...table('billing', '*'), ...table('shipping', '')]);
 
     const priced = (await site.postCart(['SKU2|2', 'SKU1|1.5', 'SKU3|1'])).text;
     const cells = [...priced.matchAll(/<td class="mervaneentry">(.*?)(?:<\/td>|<input)/g)].map((m) => m[1]);
     assert.deepEqual(cells, ['SKU2', 'Tom&#39;s Pies &amp; Co', '2', '$4.00', 'SKU1', 'Cake', '1.5', '$2.50',
       'SKU3', 'Caf&#233; &lt;Deluxe&gt;', '1', '$2.00']);
     // The hidden fields ID_n, QUANTITY_n, PRICE_n, NAME_n and TOTAL: 2 x 4 + 1 x 2.50 (1.5 counts as 1) + 1 x 1.999
-    assert.deepEqual(hiddenInputs(priced).map(([, value]) => value), ['SKU2', '2', '4', 'Tom&#39;s Pies &amp; Co',
+    assert.deepEqual(hiddenInputs(priced).slice(0, -1).map(([, value]) => value), ['SKU2', '2', '4', 'Tom&#39;s Pies &amp; Co',
       'SKU1', '1.5', '2.50', 'Cake', 'SKU3', '1', '1.999', 'Caf&#233; &lt;Deluxe&gt;', '$12.50']);
     assert.match(priced, /align="right"><b>\$12.50<\/b>/);
   }));
@@ -59,7 +67,7 @@ test('a first visit gets the empty order page posting to the script itself; a ca
 test('a completed order mails the owner and the customer, logs one line and redirects', () =>
   withCheckout({ products: SHOP }, async (site) => {
     const before = new Date();
-    const { result } = await placeOrder(site, ['SKU1|2', 'SKU2|1.5'], {
+    const { page, result } = await placeOrder(site, ['SKU1|2', 'SKU2|1.5'], {
       shipping_first: 'Bob', shipping_last: 'Babbage', shipping_address: '1 Engine Way', shipping_address2: '',
       shipping_city: 'Cambridge', shipping_state: 'CB', shipping_zip: 'CB2', shipping_phone: '555 0200',
       shipping_fax: '555 0201', comments: 'Leave at door, please\r\nThanks',
@@ -90,30 +98,77 @@ test('a completed order mails the owner and the customer, logs one line and redi
     assert.ok(Math.abs(new Date(log.slice(0, 19) + 'Z') - before) < 5000, `log time ${log.slice(0, 19)}`);
     assert.equal(log.slice(19), ',127.0.0.1,SKU1,2,2.50,Cake,SKU2,1.5,4,Tom&#39;s Pies &amp; Co,$9.00,'
       + 'Ada,Lovelace,12 Analytical Row,Flat 3,London,LN,N1 9GU,555 0100,555 0101,ada@example.org,'
-      + 'Bob,Babbage,1 Engine Way,,Cambridge,CB,CB2,555 0200,555 0201,,Leave at door  please Thanks\r\n');
+      + `Bob,Babbage,1 Engine Way,,Cambridge,CB,CB2,555 0200,555 0201,,Leave at door  please Thanks,${hiddenInputs(page.text).at(-1)[1]}\r\n`);
   }));
 
-test('missing billing details, bad addresses and an order log that cannot be opened stop the order before any mail', () =>
-  withCheckout({ products: SHOP }, async (site) => {
+test('missing billing details, bad addresses or token and an order log that cannot be opened stop the order before any mail', () =>
+  withCheckout({ products: SHOP, expectWarning: /order log .*cannot be opened: fopen/ }, async (site) => {
+    // The order page checks the address with its own copy of the server's pattern.
+    const onPage = new RegExp((await site.get()).text.match(/var pattern = \/(.*)\/i;/)[1], 'i');
     const required = ['billing_first', 'billing_last', 'billing_address', 'billing_city', 'billing_state',
       'billing_zip', 'billing_phone', 'billing_email'];
     const refused = [
       ...required.map((f) => ({ [f]: '' })), { billing_first: undefined },
       ...['ada', 'ada@', 'ada@example', 'ada@example.c', 'ada@example.museums', '@example.org', 'ada@@example.org',
-        '.ada@example.org', 'ada@example.org\n', 'ada@example.org\r\nBcc: victim@example.net', 'ada@example.org\r',
-        'ada\n@example.org'].map((e) => ({ billing_email: e })),
+        '.ada@example.org', 'a+b@example.org', 'ada_@example.org', 'ada@-example.org', 'ad\u00e9@example.org',
+        'ada@example.org\n', 'ada@example.org\r\nBcc: victim@example.net', 'ada@example.org\r', 'ada\n@example.org',
+      ].map((e) => ({ billing_email: e })),
+      ...['', 'A'.repeat(32), '0'.repeat(31), undefined].map((token) => ({ order_token: token })),
     ];
     fs.mkdirSync(site.csvPath);
     for (const overrides of refused) {
       assert.deepEqual(outcome((await placeOrder(site, ['SKU1|1'], overrides)).result), ERROR, JSON.stringify(overrides));
+      assert.ok(!onPage.test(overrides.billing_email || ''), `the order page lets ${overrides.billing_email} through`);
     }
     const unlogged = (await placeOrder(site, ['SKU1|1'])).result;
     assert.deepEqual([unlogged.status, unlogged.text, site.mails().length], [200, "can't open csv file", 0], 'log checked before mail');
     fs.rmdirSync(site.csvPath);
-    const { result } = await placeOrder(site, ['SKU1|1'], { billing_email: 'Ada.King-Noel@Example.CO.uk' });
-    assert.equal(result.location, 'shop_success.html', 'the address pattern ignores case');
-    assert.equal(site.mails()[1].to, 'Ada.King-Noel@Example.CO.uk');
+    for (const email of ['Ada.King-Noel@Example.CO.uk', 'a_1.b@x_2-y.example.museum']) {
+      const { result } = await placeOrder(site, ['SKU1|1'], { billing_email: email });
+      assert.deepEqual([result.location, site.mails().at(-1).to, onPage.test(email)], ['shop_success.html', email, true]);
+    }
   }));
+
+// Every case places its orders and then finds one log row and two mails per order, nothing else.
+test('no order is lost or doubled: control characters, a failing log, resubmissions, orders from every cart of a 20-page site', async () => {
+  const rows = (site) => (site.log() || '').split('\r\n').slice(0, -1);
+  const taken = (site, orders) => assert.deepEqual([rows(site).length, site.mails().length], [orders, 2 * orders]);
+  await withCheckout({ products: SHOP, env: { PHP_CLI_SERVER_WORKERS: '2' } }, async (site) => {
+    const dirty = { billing_first: 'A\0da', billing_city: 'Lon\x01don\x7f', comments: 'a\0\tb\r\nc', ADDTLINFO_1: 'gift\0\x1b' };
+    assert.equal((await placeOrder(site, ['SKU1|1'], dirty)).result.location, 'shop_success.html');
+    taken(site, 1);
+    assert.match(site.mails()[0].body, /   Ada Lovelace \n.*   London, LN  N1 9GU \n.* - Cake   gift  \n.*\nab\r\nc \n/s);
+    assert.doesNotMatch(site.log() + site.mails().map((m) => m.body).join(), /[\0-\x08\x0b-\x0c\x0e-\x1f\x7f\t]/);
+
+    const order = [...hiddenInputs((await site.postCart(['SKU2|1'])).text), ...customerFields()];
+    const posts = [...await Promise.all([site.post(order), site.post(order)]), await site.post(order)];
+    assert.deepEqual(posts.map(outcome), Array(3).fill([302, 'shop_success.html']), 'a double click and a retry');
+    taken(site, 2);
+  });
+  const fullLog = (t) => t.replace("$csv_file = './orders.csv';", "$csv_file = '/dev/full';");
+  const badSender = (t) => t.replace("$admin_email = 'orders@example.com';", '$admin_email = "orders@example.com\r\n";');
+  for (const [what, options, before, expected] of [
+    ['a log on a full device', { edit: fullLog, expectWarning: /order log \/dev\/full could not be written: fwrite/ }, '', [200, "can't open csv file"]],
+    ['a short write', { fileBlocks: 1, expectWarning: /order log .* could not be written/ }, 'x'.repeat(400), [200, "can't open csv file"]],
+    ['a sender that breaks the headers', { edit: badSender, expectWarning: /its mails have a NUL byte or malformed headers/ }, null, ERROR],
+  ]) {
+    await withCheckout({ products: SHOP, ...options }, async (site) => {
+      if (before !== null) fs.writeFileSync(site.csvPath, before);
+      const { result } = await placeOrder(site, ['SKU1|1']);
+      assert.deepEqual([result.status, result.location || result.text], expected, what);
+      assert.deepEqual([site.log(), site.mails().length], [before, 0], what);
+      assert.match(fs.readFileSync(site.errorLog, 'latin1'), options.expectWarning, `${what}: the server's log says why`);
+    });
+  }
+  // A site of 20 pages with a cart each, the last listing the first's product at another price.
+  const carts = [...SHOP.map((p) => [p]), ...Array.from({ length: 16 }, (_, i) => [{ id: `P${i}`, name: 'Bun', price: '1' }]), [{ ...SHOP[0], price: '9' }]];
+  await withCheckout({ carts }, async (site) => {
+    for (const cart of carts) assert.equal((await placeOrder(site, [`${cart[0].id}|1`])).result.location, 'shop_success.html', cart[0].id);
+    const { page, result } = await placeOrder(site, ['SKU1|1', 'SKU2|2', 'SKU3|1', 'P15|3']);
+    assert.deepEqual([hiddenInputs(page.text).at(-2), result.location], [['TOTAL', '$15.50'], 'shop_success.html'], 'the first cart\'s price');
+    taken(site, 21);
+  });
+});
 
 test('the e-mail lists the first 24 lines in dollars whatever the currency sign; the log keeps every field', () => {
   const products = Array.from({ length: 30 }, (_, i) => ({ id: `P${i + 1}`, name: `Item ${i + 1}`, price: '1' }));
@@ -127,7 +182,7 @@ test('the e-mail lists the first 24 lines in dollars whatever the currency sign;
     assert.deepEqual(items, products.slice(0, 24).map((p) => `1    $1    ${p.id} - ${p.name}     `));
     assert.match(body, /   ada@example.org \n \n \nQty  Price\(\$\)   Product ID .*\nTOTAL: EUR 30.00 \n/s, 'no Ship To without a name');
     const fields = site.log().split(',');
-    assert.equal(fields.length, 2 + 30 * 4 + 1 + 21);
+    assert.equal(fields.length, 2 + 30 * 4 + 1 + 21 + 1);
     assert.deepEqual(fields.slice(118, 122), ['P30', '1', '1', 'Item 30']);
   });
 });
@@ -146,5 +201,5 @@ test('the log append waits for the file lock and concurrent orders never interle
     assert.ok(results.every(({ result }) => result.location === 'shop_success.html'));
     const lines = site.log().split('\r\n');
     assert.deepEqual([lines.length, lines.pop()], [14, '']);
-    assert.deepEqual(lines.slice(1).map((l) => l.split(',').at(-1)).sort(), comments.sort());
+    assert.deepEqual(lines.slice(1).map((l) => l.split(',').at(-2)).sort(), comments.sort());
   }));

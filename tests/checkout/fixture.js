@@ -11,34 +11,39 @@ const ERROR = [302, 'shop_error.html'];
 const outcome = (response) => [response.status, response.location];
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
 const PHP = process.env.PHP_BINARY || 'php';
+const host = require('../browser/lib/module.js');
 
-// Publishes the checkout script into `dir` as the module does for products [{id, name, price}]:
-// the template, or the custom script `edit` makes of it, with the module's product table.
-function publishScript(dir, { products, edit, fileName }) {
-  const host = require('../browser/lib/module.js'); // here, as that module requires this one
-  const cart = { products: products.map((p) => ({ productId: p.id, name: p.name, price: p.price })), phpFileName: fileName };
-  if (edit) cart.checkoutScript = edit(fs.readFileSync(TEMPLATE_PATH, 'latin1'));
-  host.ostrel('publish', host.writeJson(path.join(dir, 'cart.json'), cart), dir);
+// Publishes the checkout script as the module does for products [{id, name, price}]: the
+// template, or the custom script `edit` makes of it, with the module's product table. With
+// `carts` (lists of products), a site of one page per cart. Returns the site's folder.
+function publishScript(dir, { products, carts, edit, fileName }) {
+  const cart = (list) => ({ products: list.map((p) => ({ productId: p.id, name: p.name, price: p.price })), phpFileName: fileName,
+    ...(edit && { checkoutScript: edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')) }) });
+  if (carts) return host.publishSite(dir, carts.map(cart));
+  host.ostrel('publish', host.writeJson(path.join(dir, 'cart.json'), cart(products)), dir);
+  return dir;
 }
 
 // Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected.
-// Options: products and edit (see publishScript), fileName, phpArgs and env (extra php arguments
-// and environment), expectWarning (a regex for the PHP warnings the case provokes).
+// Options: products, carts and edit (see publishScript), fileName, phpArgs and env (extra php arguments
+// and environment), fileBlocks (a limit, in 512-byte blocks, on the files PHP writes),
+// expectWarning (a regex for the PHP warnings the case provokes).
 async function withCheckout(options, fn) {
   const fileName = options.fileName || 'mervane_checkout.php';
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
-  const errorLog = path.join(dir, '.php-errors.log');
+  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
+  const errorLog = path.join(root, '.php-errors.log');
   fs.writeFileSync(errorLog, '');
-  publishScript(dir, { ...options, fileName });
+  const dir = publishScript(root, { ...options, fileName });
   // Errors shown and output buffered, as in the php.ini for development that PHP ships.
   const args = ['-d', `sendmail_path="cat > ${dir}/$(date +%s%N).eml"`, '-d', 'error_reporting=E_ALL',
     '-d', 'output_buffering=4096', '-d', 'display_errors=1', '-d', 'display_startup_errors=1', '-d', 'log_errors=1',
     '-d', `error_log=${errorLog}`, '-d', 'date.timezone=UTC', ...(options.phpArgs || []), '-S', '127.0.0.1:0', '-t', dir];
   // Its own process group, so that stop() also ends the workers PHP_CLI_SERVER_WORKERS forks.
-  const child = spawn(PHP, args, { cwd: dir, detached: true, env: { ...process.env, ...options.env }, stdio: ['ignore', 'pipe', 'pipe'] });
+  const limit = options.fileBlocks ? ['sh', ['-c', `ulimit -f ${options.fileBlocks}; trap '' XFSZ; exec "$0" "$@"`, PHP]] : [PHP, []];
+  const child = spawn(limit[0], [...limit[1], ...args], { cwd: dir, detached: true, env: { ...process.env, ...options.env }, stdio: ['ignore', 'pipe', 'pipe'] });
   const closed = new Promise((resolve) => child.once('close', resolve));
   let output = '';
-  const site = new Site({ child, closed, dir, fileName, errorLog, expectWarning: options.expectWarning });
+  const site = new Site({ child, closed, root, dir, fileName, errorLog, expectWarning: options.expectWarning });
   try {
     site.base = await new Promise((resolve, reject) => {
       const timer = setTimeout(() => reject(new Error(`php -S did not start:\n${output}`)), 10000);
@@ -80,7 +85,7 @@ class Site {
   // Captured messages in sending order (see parseMail).
   mails() {
     const files = fs.readdirSync(this.dir).filter((f) => f.endsWith('.eml')).sort();
-    return files.map((f) => parseMail(fs.readFileSync(path.join(this.dir, f), 'latin1')));
+    return files.map((f) => host.parseMail(fs.readFileSync(path.join(this.dir, f), 'latin1')));
   }
 
   // The order log's text, or null when there is none.
@@ -94,16 +99,8 @@ class Site {
   async stop() {
     try { process.kill(-this.child.pid, 'SIGTERM'); } catch (e) { if (e.code !== 'ESRCH') throw e; }
     await this.closed;
-    fs.rmSync(this.dir, { recursive: true, force: true });
+    fs.rmSync(this.root, { recursive: true, force: true });
   }
-}
-
-// One captured message: {to, subject, headers: [[name, value]], body}.
-function parseMail(raw) {
-  const [head, ...rest] = raw.split('\r\n\r\n');
-  const headers = head.split('\r\n').map((line) => line.match(/^([^:]*): ?(.*)$/s).slice(1));
-  const value = (name) => (headers.find(([n]) => n === name) || [])[1];
-  return { headers, body: rest.join('\r\n\r\n').replace(/\r\n$/, ''), to: value('To'), subject: value('Subject') };
 }
 
 function decodeEntities(text) {
@@ -135,10 +132,11 @@ function customerFields(overrides = {}) {
 // customer's details posted back. Returns {page, result}.
 async function placeOrder(site, cartEntries, overrides) {
   const page = await site.postCart(cartEntries);
-  const result = await site.post([...hiddenInputs(page.text), ...customerFields(overrides)]);
+  const hidden = hiddenInputs(page.text).filter(([name]) => !(overrides && name in overrides));
+  const result = await site.post([...hidden, ...customerFields(overrides)]);
   return { page, result };
 }
 
 module.exports = {
-  ERROR, outcome, TEMPLATE_PATH, withCheckout, parseMail, decodeEntities, hiddenInputs, customerFields, placeOrder,
+  ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, customerFields, placeOrder,
 };

@@ -6,7 +6,6 @@ const { execFileSync, spawn } = require('child_process');
 const fs = require('fs');
 const os = require('os');
 const path = require('path');
-const { parseMail } = require('../../checkout/fixture');
 
 const ROOT = path.resolve(__dirname, '../../..');
 
@@ -75,7 +74,6 @@ async function serveSite(site) {
   }
   return {
     url,
-    // Captured messages, parsed as the checkout tests do.
     mails: () => fs.readdirSync(mailDir).sort().map((f) => parseMail(fs.readFileSync(path.join(mailDir, f), 'latin1'))),
     orderLog: () => fs.readFileSync(path.join(site, 'orders.csv'), 'latin1'),
     phpErrors: () => fs.readFileSync(log, 'latin1').trim(),
@@ -85,6 +83,14 @@ async function serveSite(site) {
       fs.rmSync(aside, { recursive: true, force: true });
     },
   };
+}
+
+// One captured message: {to, subject, headers: [[name, value]], body}.
+function parseMail(raw) {
+  const [head, ...rest] = raw.split('\r\n\r\n');
+  const headers = head.split('\r\n').map((line) => line.match(/^([^:]*): ?(.*)$/s).slice(1));
+  const value = (name) => (headers.find(([n]) => n === name) || [])[1];
+  return { headers, body: rest.join('\r\n\r\n').replace(/\r\n$/, ''), to: value('To'), subject: value('Subject') };
 }
 
 // Adds the product of add button `index`, typing the quantity first if given.
@@ -101,4 +107,4 @@ const productList = (page, cartId) => page.locator(`#${cartId} .mvProductList .m
 // The cart list that checkout posts: "id|quantity" per line.
 const cartLines = (page, cartId) => page.locator(`#${cartId} select[name="products_selected[]"] option`).evaluateAll((o) => o.map((e) => e.value));
 
-module.exports = { ROOT, ostrel, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines };
+module.exports = { ROOT, ostrel, parseMail, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines };

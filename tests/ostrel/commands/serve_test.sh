@@ -34,12 +34,15 @@ curl -sf -o "$work/order.html" --data-urlencode 'products_selected[]=BR-001|2' \
   --data-urlencode 'products_selected[]=BR-003|1' "$checkout"
 grep -q 'name="NAME_1" value="Sourdough Loaf"' "$work/order.html" || fail "order page lacks the cart"
 grep -q 'name="TOTAL" value="\$13.20"' "$work/order.html" || fail "order page total is not \$13.20"
+token=$(sed -n 's/.*name="order_token" value="\([0-9a-f]*\)".*/\1/p' "$work/order.html")
+[ -n "$token" ] || fail "order page lacks its one-time token"
 
 location=$(curl -s -o /dev/null -w '%{redirect_url}' "$checkout" \
   -d 'ID_1=BR-001&QUANTITY_1=2&PRICE_1=5.50&NAME_1=Sourdough+Loaf' \
   -d 'ID_2=BR-003&QUANTITY_2=1&PRICE_2=2.20&NAME_2=Baguette&TOTAL=%2413.20' \
   -d 'billing_first=Ada&billing_last=Lovelace&billing_address=1+Mill+Lane&billing_city=London' \
-  -d 'billing_state=LDN&billing_zip=N1&billing_phone=555+0100&billing_email=ada%40example.org')
+  -d 'billing_state=LDN&billing_zip=N1&billing_phone=555+0100&billing_email=ada%40example.org' \
+  -d "order_token=$token")
 [ "$location" = "${url}shop_success.html" ] || fail "order redirected to '$location'"
 curl -sf -o /dev/null "$location" || fail "the success page is missing"
 

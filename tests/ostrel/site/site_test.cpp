@@ -57,13 +57,39 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
   EXPECT_NE(page.find("href=\"styles/mervane.css\""), std::string::npos);
   EXPECT_NE(page.find("href=\"styles/b.css\""), std::string::npos);
   EXPECT_NE(page.find("<title>Home - Test shop</title>"), std::string::npos);
-  EXPECT_NE(page.find("id=\"wb_Cart2\" style=\"position:absolute;left:0px;top:220px;"
-                      "width:400px;height:280px;"), std::string::npos);
+  EXPECT_NE(page.find("id=\"wb_Cart2\" style=\"grid-area:1/1;align-self:start;margin:220px 0 0 0px;"
+                      "width:400px;max-width:calc(100% - 0px);min-height:280px;"), std::string::npos);
+  EXPECT_NE(build.err.find("b.json: the cart is 359 px high, 79 px more than its 280 px box"),
+            std::string::npos) << build.err;
   EXPECT_EQ(page.find("$(document).ready"), page.rfind("$(document).ready"));
 
   const std::string about = ReadFileBytes(out_ / "info/about.html");
   EXPECT_EQ(about.find("<script"), std::string::npos) << "no widget, no scripts";
   EXPECT_EQ(ReadFileBytes(out_ / "scripts/jquery-1.9.1.min.js"), "/* jQuery stand-in */");
+}
+
+// Carts that get in each other's way in one site folder are named in pairs;
+// the one checkout script holds the products of both.
+TEST_F(Site, ClashingPicturesAndPricesAreWarnedAbout) {
+  folder_.Write("c.json", R"({"products": [{"productId": "B2", "image": "bun.png"},
+      {"productId": "B1", "name": "Bun", "price": "9", "image": "other/bun.png"}]})");
+  folder_.Write("other/bun.png", "other bun");
+  site_ = Utf8(folder_.Write("site.json", R"({"title": "T", "pages": [{"file": "a.html",
+      "widgets": [{"definition": "a.json"}, {"definition": "c.json"}]}]})"));
+  CommandResult build = Build();
+  ASSERT_EQ(build.status, 0) << build.err;
+  for (const std::string& warning :
+       {"c.json: c.json product 2 \"B1\" picture \"" + Utf8(folder_ / "other" / "bun.png") +
+            "\" and a.json product 1 \"B1\" picture \"" + Utf8(folder_ / "bun.png") +
+            "\" share a file name, so the site shows the later for both",
+        std::string("c.json: c.json product 2 \"B1\" is \"Bun\" at 9, but a.json product 1 \"B1\" is \"Bun\" at "),
+        std::string("; their checkout script mervane_checkout.php takes the first\n")})
+    EXPECT_NE(build.err.find(warning), std::string::npos) << warning << "\n" << build.err;
+  EXPECT_EQ(build.err.find("c.json product 1"), std::string::npos) << "one picture used twice is no clash";
+  const std::string script = ReadFileBytes(out_ / "mervane_checkout.php");
+  for (const char* id : {"'product_id'=>'B1'", "'product_id'=>'B2'"})
+    EXPECT_NE(script.find(id), std::string::npos) << id << " of either cart";
+  EXPECT_EQ(script.find("'product_price'=>'9'"), std::string::npos);
 }
 
 // The first widget's block ends where the second widget's host data begins.

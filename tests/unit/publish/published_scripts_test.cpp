@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "output/authoring_checks.h"
 #include "output/cart_fixtures.h"
@@ -96,6 +97,29 @@ TEST(CheckoutScriptTest, TableHoldsEveryProductInOrder) {
     for (const CProduct& p : c.products) products.Append(p);
     EXPECT_EQ(Table(products), U(c.table)) << c.table;
   }
+}
+
+// The carts that share a script, in order: all of the first cart's entries,
+// a later cart's only for ids that no earlier one lists.
+TEST(CheckoutScriptTest, SharedTableTakesEachIdFromTheFirstCartListingIt) {
+  CartSettings first, second, gateway, renamed;
+  for (CartSettings* cart : {&first, &second, &gateway, &renamed}) cart->products = ProductList();
+  first.products.Append(Product("X", "Cake", "1"));
+  first.products.Append(Product("X", "Cake", "2"));
+  second.products.Append(Product("X", "Pie", "9"));
+  second.products.Append(Product("Y", "Bun", "3"));
+  gateway.paymentProcessor = kPayPal;
+  renamed.phpFileName = OSTR("shop.php");
+  const std::vector<const CartSettings*> open{&first, &gateway, &second, &renamed};
+  const Catalogues shared = SharedCatalogues(second, open);
+  EXPECT_EQ(shared, (Catalogues{&first.products, &second.products}));
+  EXPECT_EQ(SharedCatalogues(renamed, open), Catalogues{&renamed.products});
+  EXPECT_EQ(SharedCatalogues(first, {&second}), (Catalogues{&first.products, &second.products}))
+      << "a cart that is not among the open ones comes first";
+  ProductList expected;
+  for (size_t i : {0, 1}) expected.Append(first.products[i]);
+  expected.Append(second.products[1]);
+  EXPECT_EQ(ReplaceProducts(shared, OSTR("_PRODUCTS_")), Table(expected));
 }
 
 TEST(CheckoutScriptTest, EveryTokenIsReplacedAndOtherTextKept) {

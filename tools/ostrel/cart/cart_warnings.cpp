@@ -7,6 +7,7 @@
 #include "base/files.h"
 #include "framework/text.h"
 #include "output/authoring_checks.h"
+#include "publish/stylesheet.h"
 
 namespace ostrel {
 
@@ -41,6 +42,18 @@ void WarnAboutPictures(std::ostream& err, const std::string& source,
          "product " + std::to_string(n) + " \"" + mervane::ToUtf8(p.productId) + "\" picture \"" +
              picture + "\" cannot be read, so publishing copies none");
   }
+}
+
+void WarnAboutHeight(std::ostream& err, const std::string& source,
+                     const mervane::CartSettings& settings) {
+  const int32_t box = settings.bounds.bottom - settings.bounds.top;
+  const int32_t cart = mervane::CartHeight(settings);
+  if (cart <= box) return;
+  Warn(err, source,
+       "the cart is " + std::to_string(cart) + " px high, " + std::to_string(cart - box) +
+           " px more than its " + std::to_string(box) +
+           " px box: its menu and bottom bars come on top of the box's height, and the "
+           "page's widget area grows to hold them");
 }
 
 }  // namespace ostrel

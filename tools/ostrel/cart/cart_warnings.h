@@ -21,6 +21,11 @@ void WarnAboutTexts(std::ostream& err, const std::string& source,
 void WarnAboutPictures(std::ostream& err, const std::string& source,
                        const mervane::CartSettings& settings);
 
+// A cart whose stylesheet makes it taller than its box on the page: the
+// menu and bottom bars come on top of the box's height.
+void WarnAboutHeight(std::ostream& err, const std::string& source,
+                     const mervane::CartSettings& settings);
+
 }  // namespace ostrel
 
 #endif  // OSTREL_TOOL_CART_WARNINGS_H_

@@ -4,6 +4,7 @@
 #include "base/tool_error.h"
 #include "cart/cart_warnings.h"
 #include "cart/definition.h"
+#include "cart/site_warnings.h"
 #include "commands/invocation.h"
 #include "widget/widget_host.h"
 
@@ -14,6 +15,7 @@ int RunPublish(Invocation& in) {
   mervane::CartSettings settings = ReadDefinition(in.PathOperand(0));
   WarnAboutTexts(in.err, in.Operand(0), settings);
   WarnAboutPictures(in.err, in.Operand(0), settings);
+  WarnAboutPictureNames(in.err, {{in.Operand(0), &settings}});
   Widget widget = OpenWidget(in.Module(), settings);
   if (in.showProgress) {
     in.err << "publishing " << settings.products.Size() << " products..." << std::flush;

@@ -62,25 +62,25 @@ void AppendHead(std::string& out, const PageText& page) {
   out += "</head>\r\n";
 }
 
+// The widgets share one grid cell, each offset by its margins, so that the
+// area grows with whatever a widget's content takes beyond its box (a cart's
+// menu and bottom bars come on top of its height), and no scroll box is
+// nested around a widget. On a screen narrower than the area the widgets
+// narrow with it (to the right of their left edge), and a cart restacks.
 void AppendWidgets(std::string& out, const std::vector<PageWidgetText>& widgets) {
   int32_t width = 0;
-  int32_t height = 0;
-  for (const PageWidgetText& w : widgets) {
-    width = std::max<int32_t>(width, w.bounds.right);
-    height = std::max<int32_t>(height, w.bounds.bottom);
-  }
-  // On a screen narrower than the widgets they scroll sideways, not the page.
-  out += "<div style=\"overflow-x:auto;\">\r\n<div id=\"widgets\" style=\"position:relative;margin:0 auto;"
-         "width:" + Px(width) + ";height:" + Px(height) + ";\">\r\n";
+  for (const PageWidgetText& w : widgets) width = std::max<int32_t>(width, w.bounds.right);
+  out += "<div id=\"widgets\" style=\"display:grid;grid-template-columns:minmax(0,1fr);margin:0 auto;width:" + Px(width) +
+         ";max-width:100%;\">\r\n";
   int z = 0;
   for (const PageWidgetText& w : widgets) {
     const ORect& b = w.bounds;
-    out += "<div id=\"wb_" + w.elementId + "\" style=\"position:absolute;left:" +
-           Px(b.left) + ";top:" + Px(b.top) + ";width:" + Px(b.right - b.left) +
-           ";height:" + Px(b.bottom - b.top) + ";z-index:" + std::to_string(++z) +
-           ";\">\r\n" + w.markup + "</div>\r\n";
+    out += "<div id=\"wb_" + w.elementId + "\" style=\"grid-area:1/1;align-self:start;margin:" +
+           Px(b.top) + " 0 0 " + Px(b.left) + ";width:" + Px(b.right - b.left) +
+           ";max-width:calc(100% - " + Px(b.left) + ");min-height:" + Px(b.bottom - b.top) +
+           ";position:relative;z-index:" + std::to_string(++z) + ";\">\r\n" + w.markup + "</div>\r\n";
   }
-  out += "</div>\r\n</div>\r\n";
+  out += "</div>\r\n";
 }
 
 void AppendReadyHandler(std::string& out, const std::vector<PageWidgetText>& widgets) {

@@ -29,8 +29,8 @@ struct PageText {
   std::vector<PageWidgetText> widgets;
 };
 
-// Widgets are placed absolutely inside one box as large as they need; head
-// lines that several widgets give appear once.
+// Widgets are placed at their bounds inside one area that grows with their
+// content; head lines that several widgets give appear once.
 std::string BuildPage(const PageText& page);
 
 }  // namespace ostrel

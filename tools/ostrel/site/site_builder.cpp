@@ -1,12 +1,15 @@
 #include "site/site_builder.h"
 
+#include <list>
 #include <ostream>
+#include <vector>
 
 #include "base/files.h"
 #include "base/progress.h"
 #include "base/tool_error.h"
 #include "cart/cart_warnings.h"
 #include "cart/definition.h"
+#include "cart/site_warnings.h"
 #include "framework/text.h"
 #include "model/publish_folders.h"
 #include "site/page_builder.h"
@@ -26,16 +29,18 @@ std::string SharedFilePlace(const OStringList& publishFolders, const std::string
   return folder.empty() ? name : folder + "/" + name;
 }
 
+// `settings` receives the cart as the widget was opened with it.
 ProjectWidget OpenSiteWidget(Invocation& in, const SiteFile& site, const SiteWidget& placed,
-                             int32_t id) {
+                             int32_t id, mervane::CartSettings& settings) {
   ProjectWidget w;
   w.definition = GenericPathToUtf8(placed.definition.lexically_relative(site.folder));
-  mervane::CartSettings settings = ReadDefinition(placed.definition);
+  settings = ReadDefinition(placed.definition);
   WarnAboutTexts(in.err, w.definition, settings);
   WarnAboutPictures(in.err, w.definition, settings);
   settings.id = id;
   settings.publishFolders = site.publishFolders;
   if (placed.bounds) settings.bounds = *placed.bounds;
+  WarnAboutHeight(in.err, w.definition, settings);
   w.id = id;
   w.bounds = settings.bounds;
   w.widget = OpenWidget(in.Module(), settings);
@@ -45,14 +50,20 @@ ProjectWidget OpenSiteWidget(Invocation& in, const SiteFile& site, const SiteWid
 Project OpenProject(Invocation& in, const SiteFile& site) {
   Project project{site.title, site.publishFolders, {}};
   int32_t nextId = 1;
+  std::list<mervane::CartSettings> opened;  // kept in place for the warnings
+  std::vector<NamedCart> carts;
   for (const SitePage& page : site.pages) {
-    ProjectPage& opened = project.pages.emplace_back();
-    opened.file = page.file;
-    opened.title = page.title;
+    ProjectPage& projectPage = project.pages.emplace_back();
+    projectPage.file = page.file;
+    projectPage.title = page.title;
     for (const SiteWidget& placed : page.widgets) {
-      opened.widgets.push_back(OpenSiteWidget(in, site, placed, nextId++));
+      projectPage.widgets.push_back(
+          OpenSiteWidget(in, site, placed, nextId++, opened.emplace_back()));
+      carts.push_back({projectPage.widgets.back().definition, &opened.back()});
     }
   }
+  WarnAboutPictureNames(in.err, carts);
+  WarnAboutSharedIds(in.err, carts);
   return project;
 }
 

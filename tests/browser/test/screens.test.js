@@ -1,0 +1,123 @@
+'use strict';
+// The demo shop exactly as the main job publishes it, as a shopper sees it
+// from a wide desktop down to a phone at 400 % zoom: every key control of the
+// cart is whole and on top once it has the focus, nothing scrolls sideways on
+// a phone and every control there is at least 44 x 44, axe (WCAG 2.2 AA)
+// finds nothing, and the picture tip gives way.
+// With MERVANE_SHOTS=DIR a screenshot of each width goes there.
+const test = require('node:test');
+const assert = require('node:assert/strict');
+const fs = require('fs');
+const path = require('path');
+const { useCart } = require('./harness');
+const { ROOT, ostrel, makeFolder, serveSite, addToCart } = require('../lib/module');
+
+// Each width, and a phone whose browser has no container queries, where a
+// width check restacks the cart.
+const CASES = [1920, 1280, 1024, 768, 414, 390, 360, 320].map((width) => ({ width, how: '' }))
+  .concat({ width: 360, how: ' without container queries', prepare: (context) => context.addInitScript(() => {
+    const supports = CSS.supports;
+    CSS.supports = (...args) => args[0] !== 'container-type' && supports.apply(CSS, args);
+  }) });
+const AXE_WIDTHS = [1280, 390];
+const AXE = require.resolve('axe-core/axe.min.js');
+const h = useCart();
+test.before(async () => {
+  h.folder = makeFolder('mervane-screens-');
+  ostrel('site', path.join(ROOT, 'examples/bakery/site.json'), h.folder);
+  h.shop = await serveSite(h.folder);
+});
+test.after(async () => {
+  await h.shop.stop();
+  fs.rmSync(h.folder, { recursive: true, force: true });
+});
+
+const openAt = (width, how = {}) => h.open(h.shop.url + 'index.html', { device: { viewport: { width, height: width > 414 ? 800 : 844 } }, ...how });
+
+// Focuses each control that `selector` finds in the cart (or the control
+// that `focus` finds) and names those that are not whole in the window and in
+// every scroll box around them, or not the element found at their own centre.
+const hidden = (page, selector, focus) => page.evaluate(([selector, focus]) => $('#Cart1').find(selector).get().filter((e) => {
+  const f = focus ? $('#Cart1').find(focus)[0] : e;
+  f.focus();
+  const r = e.getBoundingClientRect(), boxes = [{ left: 0, top: 0, right: innerWidth, bottom: innerHeight }];
+  for (let a = e.parentElement; a; a = a.parentElement) if (getComputedStyle(a).overflow !== 'visible') boxes.push(a.getBoundingClientRect());
+  const whole = boxes.every((b) => r.left >= b.left - 0.5 && r.right <= b.right + 0.5 && r.top >= b.top - 0.5 && r.bottom <= b.bottom + 0.5);
+  const hit = document.elementFromPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  return document.activeElement !== f || !whole || !(hit === e || e.contains(hit));
+}).map((e) => e.className + ' ' + (e.getAttribute('aria-label') || e.textContent)), [selector, focus]);
+
+// What scrolls sideways: the page, or a box inside the cart.
+const sideways = (page) => page.evaluate(() => [document.documentElement, ...$('#Cart1 *').get()]
+  .filter((e) => e.scrollWidth > e.clientWidth + 1 && (e === document.documentElement || /auto|scroll/.test(getComputedStyle(e).overflowX)))
+  .map((e) => e.tagName + '.' + e.className));
+
+// Controls of the cart and the page's navigation links smaller than 44 x 44.
+const small = (page) => page.evaluate(() => $('#Cart1 a:visible, #Cart1 input:visible, #Cart1 select:visible, nav a').not('.mvSkip').get()
+  .filter((e) => e.offsetWidth < 44 || e.offsetHeight < 44).map((e) => e.className + ' ' + e.textContent));
+
+const axe = async (page) => {
+  await page.addScriptTag({ path: AXE });
+  return page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] })
+    .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)));
+};
+
+for (const { width, how, prepare } of CASES) {
+  test(`at ${width} px${how} every key control of the demo cart is whole and on top when focused`, async () => {
+    const page = await openAt(width, { prepare });
+    const found = { products: await hidden(page, '[role="tab"], .mvTxtSearch, .mvSearch, .mvSelCategory, .mvTxtQuantity, .mvAddToCart') };
+    if (width <= 414) Object.assign(found, { sideways: await sideways(page), small: await small(page) });
+    if (AXE_WIDTHS.includes(width)) found.axe = await axe(page);
+    await page.click('#Cart1 a[href="#scart"]');
+    if (AXE_WIDTHS.includes(width)) found.emptyBasket = await axe(page);
+    await page.click('#Cart1 a[href="#sproducts"]');
+    for (const index of [0, 5, 11]) await addToCart(page, 'Cart1', index);
+    await page.click('#Cart1 a[href="#scart"]');
+    found.basket = await hidden(page, '.mvTxtQuantity2, .mvRemove, .mvCheckoutButton');
+    found.total = await hidden(page, '.mvLabelSubtotalValue', '.mvCheckoutButton');
+    if (width <= 414) Object.assign(found, { basketSideways: await sideways(page), basketSmall: await small(page) });
+    if (process.env.MERVANE_SHOTS) await page.screenshot({ path: path.join(process.env.MERVANE_SHOTS, `demo-${width}${how}.png`), fullPage: true });
+    assert.deepEqual(found, Object.fromEntries(Object.keys(found).map((k) => [k, []])));
+  });
+}
+
+test('the picture tip stays under the pointer, closes on Escape and never covers the focus', async () => {
+  const page = await openAt(390);
+  const tip = page.locator('#Cart1 .tooltip'), picture = page.locator('#Cart1 .mvProductImage').first();
+  await picture.hover();
+  await tip.waitFor();
+  const box = await tip.boundingBox();
+  await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2, { steps: 5 });
+  await page.waitForTimeout(500);
+  assert.equal(await tip.isVisible(), true, 'the pointer may move onto the tip');
+  await picture.hover();
+  await page.keyboard.press('Escape');
+  await picture.hover({ position: { x: 5, y: 5 } });
+  assert.equal(await tip.isVisible(), false, 'Escape closes it until the pointer leaves the picture');
+  // Focus on a control where the tip stood keeps the tip away.
+  assert.ok(await page.evaluate((b) => $('#Cart1 a:visible, #Cart1 input:visible').get().some((e) => {
+    const r = e.getBoundingClientRect();
+    return r.right > b.x && r.left < b.x + b.width && r.bottom > b.y && r.top < b.y + b.height && !e.focus({ preventScroll: true });
+  }), box));
+  await page.mouse.move(10, 10);
+  await picture.hover();
+  await page.waitForTimeout(300);
+  assert.equal(await tip.isVisible(), false);
+});
+
+test('names are plain text, the status region holds only what is shown, and nothing moves under reduced motion', async () => {
+  const products = [{ name: 'A <b>bold</b> bun', price: '1', productId: 'B1' }, { name: 'Rye', price: '2', productId: 'R2' }];
+  const page = await h.open({ products });
+  await page.emulateMedia({ reducedMotion: 'reduce' });
+  assert.equal(await page.locator('#cart .mvAddToCart').first().getAttribute('aria-label'), 'Add to Cart A bold bun');
+  await page.locator('#cart .mvAddToCart').first().click();
+  assert.equal(await page.evaluate(() => $('#cart .mvMessageBar2').css('opacity') + $('#cart .mvMessageBar2').is(':animated')), '1false');
+  await page.fill('#cart .mvTxtSearch', 'zzz');
+  await page.press('#cart .mvTxtSearch', 'z');
+  await page.waitForFunction(() => /No products/.test($('#cart [role="status"]').text()));
+  await page.click('#cart a[href="#scart"]');
+  assert.doesNotMatch(await page.locator('#cart [role="status"]').textContent(), /No products/);
+  page.once('dialog', (d) => d.accept());
+  await page.click('#cart .mvRemove');
+  assert.equal(await page.locator('#cart .mvCartItem').count(), 0, 'the removed line goes without sliding');
+});
