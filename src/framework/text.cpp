@@ -136,11 +136,7 @@ OString IntToText(long long value) {
 OString OneLine(const OString& text) {
   OString line;
   line.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
-    OChar c = text[i];
-    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    line += (c == '\r' || c == '\n' || c == '\t') ? OChar(' ') : c;
-  }
+  ForEachOneLineChar(text, text.size(), [&](OChar c) { line += c; });
   return line;
 }
 

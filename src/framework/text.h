@@ -30,6 +30,18 @@ OString IntToText(long long value);
 // and gives one space. The stored text is not touched.
 OString OneLine(const OString& text);
 
+// The characters of OneLine(text.substr(0, limit)), one by one, without
+// building the line.
+template <typename Visit>
+void ForEachOneLineChar(const OString& text, size_t limit, Visit&& visit) {
+  const size_t end = limit < text.size() ? limit : text.size();
+  for (size_t i = 0; i < end; ++i) {
+    const OChar c = text[i];
+    if (c == '\r' && i + 1 < end && text[i + 1] == '\n') continue;
+    visit((c == '\r' || c == '\n' || c == '\t') ? OChar(' ') : c);
+  }
+}
+
 }  // namespace mervane
 
 #endif  // MERVANE_FRAMEWORK_TEXT_H_

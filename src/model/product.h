@@ -41,6 +41,8 @@ class ProductList {
   CProduct& operator[](size_t i) { return items_[i]; }
   const CProduct& operator[](size_t i) const { return items_[i]; }
   void Append(const CProduct& p) { items_.push_back(p); }
+  void Insert(size_t at, const CProduct& p) { items_.insert(items_.begin() + static_cast<std::ptrdiff_t>(at), p); }
+  void Erase(size_t at) { items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(at)); }
 
   // Count, then every product. Loading resizes to the stored count first,
   // so products already in the list are overwritten in place.

@@ -151,6 +151,64 @@ bool ColumnsHold(HWND list, const std::vector<std::wstring>& texts) {
   });
 }
 
+std::vector<int> ColumnWidths(HWND list) {
+  auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  std::vector<int> widths;
+  for (LRESULT c = 0, n = SendMessageW(header, HDM_GETITEMCOUNT, 0, 0); c < n; ++c) {
+    widths.push_back(static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(c), 0)));
+  }
+  return widths;
+}
+
+bool ColumnsInView(HWND list) {
+  RECT client = {};
+  GetClientRect(list, &client);
+  int sum = 0;
+  for (int width : ColumnWidths(list)) sum += width;
+  return sum <= client.right;
+}
+
+int FocusedRow(HWND list) {
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+int SelectedRow(HWND list) {
+  if (SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) != 1) return -1;
+  return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+// The tip is the thread's tooltip window that holds a tool for the list.
+std::wstring TipOver(HWND list, int row, int column) {
+  RECT cell = {};
+  cell.top = column;
+  cell.left = LVIR_LABEL;
+  SendMessageW(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
+  SendMessageW(list, WM_MOUSEMOVE, 0, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+  std::vector<HWND> tips;
+  EnumThreadWindows(
+      GetWindowThreadProcessId(list, nullptr),
+      [](HWND window, LPARAM found) {
+        wchar_t name[32] = {};
+        GetClassNameW(window, name, 32);
+        if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tips));
+  for (HWND tip : tips) {
+    std::wstring text(4096, L'\0');
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = list;
+    tool.uId = reinterpret_cast<UINT_PTR>(list);
+    if (!SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) continue;
+    tool.lpszText = text.data();
+    SendMessageW(tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    text.resize(wcslen(text.c_str()));
+    return text;
+  }
+  return L"(no tip)";
+}
+
 std::string RunDriven(const std::function<void()>& modal,
                       const std::function<void(const Driver&)>& script) {
   const DWORD dialogThread = GetCurrentThreadId();

@@ -77,6 +77,16 @@ std::wstring ListRows(HWND list);
 // heading or a row's) in the list's font between the header's margins.
 bool ColumnsHold(HWND list, const std::vector<std::wstring>& texts);
 
+// A list's column widths, and whether they all lie within its view.
+std::vector<int> ColumnWidths(HWND list);
+bool ColumnsInView(HWND list);
+// The row of a list with the focus mark and the one selected row (-1 none).
+int FocusedRow(HWND list);
+int SelectedRow(HWND list);
+// Moves the pointer over a list's cell and gives back the text of the tip
+// that the list shows there ("" when it shows none).
+std::wstring TipOver(HWND list, int row, int column);
+
 // Runs `modal` on this thread while `script` drives it from a second one.
 // Returns what went wrong in the script, empty when it ran to its end. A
 // failing script closes every window it left open so that `modal` returns.

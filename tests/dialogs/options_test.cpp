@@ -87,6 +87,7 @@ TEST(OptionsPage, FieldsSwitchesAndUrlReachTheCartOnOkOnly) {
       const wchar_t kFields[] = L"Payment Processor Hidden Fields";
       HWND editor = OpenEditor(d, page, kFields);
       EXPECT_EQ(ListRows(d.Control(editor, IDC_FIELDS_LIST)), L"instId,note,");
+      EXPECT_EQ(FocusedRow(d.Control(editor, IDC_FIELDS_LIST)), 0);
       d.Finish(editor, IDCANCEL);
       editor = OpenEditor(d, page, kFields);
       AddField(d, editor, L"cartId", L"x\r\ny");
@@ -128,6 +129,16 @@ TEST(OptionsPage, PresetsOnEachPickTheFieldEditorAfterOtherAndTheScriptEditor) {
       AddField(d, fields, L"a_long\tfield_name", L"a value");
       d.WaitUntil([&] { return ListRows(rows) == L"a_long field_name,"; }, "the row, on one line");
       EXPECT_TRUE(ColumnsHold(rows, {L"a_long field_name", L"Value"}));
+      EXPECT_EQ(SelectedRow(rows), 0) << "the added row is selected";
+      EXPECT_EQ(FocusedRow(rows), 0);
+      const std::vector<int> widths = ColumnWidths(rows);
+      const std::wstring longName(200, L'f');
+      AddField(d, fields, longName, L"v");
+      d.WaitUntil([&] { return SelectedRow(rows) == 1; }, "the second row selected");
+      EXPECT_TRUE(ColumnsInView(rows));
+      EXPECT_EQ(TipOver(rows, 1, 0), longName);
+      d.Click(d.Control(fields, IDC_FIELDS_REMOVE));
+      d.WaitUntil([&] { return ColumnWidths(rows) == widths; }, "the columns to shrink back");
       d.Finish(fields, IDCANCEL);
       EXPECT_EQ(Pick(d, page, 0), L"disabled:mervane_checkout.php");
 

@@ -132,12 +132,52 @@ TEST(ProductsPage, EveryButtonEditsTheRowsAndOnlyOkStoresThem) {
   }
 }
 
-// The list's own fit of a heading falls short under Wine.
-TEST(ProductsPage, AnEmptyListShowsItsHeadingsWhole) {
+// Whether the empty list draws a focus rectangle: some pixel just inside
+// it, below the header, differs from the list's background.
+bool ShowsEmptyFocus(HWND list) {
+  RECT header = {};
+  GetWindowRect(reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0)), &header);
+  RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetDC(list);
+  const COLORREF background = GetPixel(dc, 20, 40 + header.bottom - header.top);
+  bool drawn = false;
+  for (int x = 2; x < 12; ++x) drawn |= GetPixel(dc, x, 1 + header.bottom - header.top) != background;
+  ReleaseDC(list, dc);
+  return drawn;
+}
+
+// The list's own fit of a heading falls short under Wine. From an empty
+// list, a short product and a long one: the columns stay in the view, the
+// long name takes what the others leave, they shrink back when it goes, and
+// a cut cell's tip shows its whole text.
+TEST(ProductsPage, ColumnsFitTheRowsBothWaysAndCutCellsShowATip) {
+  const std::wstring longName = std::wstring(140, L'n') + L" the end";
   CartSettings cart;
-  SheetRun run = RunSheet(cart, [](const Driver& d, HWND sheet) {
-    HWND list = d.Control(d.SelectPage(sheet, 0), IDC_PRODUCT_LIST);
+  SheetRun run = RunSheet(cart, [&](const Driver& d, HWND sheet) {
+    HWND page = d.SelectPage(sheet, 0);
+    HWND list = d.Control(page, IDC_PRODUCT_LIST);
     EXPECT_TRUE(ColumnsHold(list, {L"Name", L"Description", L"SKU"}));
+    d.WaitUntil([&] { return d.Focus() == list && ShowsEmptyFocus(list); }, "a focus cue on the empty list");
+    auto add = [&](const std::wstring& name) {
+      InProductDialog(d, [&] { d.Click(d.Control(page, IDC_PRODUCT_ADD)); }, L"Add Product",
+                      L"Name of the product", {{IDC_PRODUCT_NAME, name}}, IDOK);
+    };
+    add(L"Mug");
+    EXPECT_EQ(FocusedRow(list), 0) << "the new row takes the focus";
+    EXPECT_EQ(SelectedRow(list), -1) << "and not the selection";
+    EXPECT_TRUE(ColumnsHold(list, {L"Mug", L"Description of the product", L"SKU000000"}));
+    EXPECT_EQ(TipOver(list, 0, 0), L"") << "a whole text needs no tip";
+    const std::vector<int> shortWidths = ColumnWidths(list);
+    add(longName);
+    EXPECT_EQ(FocusedRow(list), 1);
+    EXPECT_TRUE(ColumnsInView(list));
+    EXPECT_TRUE(ColumnsHold(list, {L"Name", L"Description of the product", L"SKU000000"}))
+        << "the long name shares what the others leave";
+    EXPECT_EQ(TipOver(list, 1, 0), longName);
+    EXPECT_EQ(TipOver(list, 1, 1), L"");
+    Select(list, {1});
+    d.Click(d.Control(page, IDC_PRODUCT_REMOVE));
+    d.WaitUntil([&] { return ColumnWidths(list) == shortWidths; }, "the columns to shrink back");
     d.Press(sheet, PSBTN_CANCEL);
   });
   EXPECT_EQ(run.failure, "");

@@ -24,13 +24,18 @@ TEST(StylePage, OneEditOfEachKindReachesTheCartOnOkOnly) {
       grid.Type(L"Articles </script>");
       expected.labelProducts = L"Articles </script>";
 
-      grid.Select(L"Buttons", L"BorderColor");  // not in the palette: the first is lit
-      grid.Pick(grid.OpenPopup(L"CExtGridColorPopup"), {VK_RIGHT, VK_RETURN});
+      // Not in the palette: nothing is lit and Enter keeps it; the first move
+      // lights the first swatch; the palette then opens on the colour picked.
+      grid.Select(L"Buttons", L"BorderColor");
+      for (auto keys :
+           {std::initializer_list<WPARAM>{VK_RETURN}, {VK_DOWN, VK_RIGHT, VK_RETURN}, {VK_RETURN}}) {
+        grid.Pick(grid.OpenPopup(L"CExtGridColorPopup"), keys);
+      }
       expected.buttonsStyle.borderColor = RGB(153, 51, 0);
 
       grid.Select(L"Main", L"TextColor");  // "More colors..." lies below the swatches
       HWND palette = grid.OpenPopup(L"CExtGridColorPopup");
-      for (int row = 0; row < 5; ++row) grid.Key(palette, VK_DOWN);
+      for (int row = 0; row < 6; ++row) grid.Key(palette, VK_DOWN);  // the first may only light one
       PostMessageW(palette, WM_KEYDOWN, VK_RETURN, 0);  // the colour dialog is modal
       HWND colors = d.WaitForWindow(L"Color");
       for (int id : {COLOR_RED, COLOR_GREEN, COLOR_BLUE}) {

@@ -30,6 +30,13 @@ const COLORREF kPalette[CExtGridColorPopup::kButtonPlace] = {
     RGB(204, 255, 255), RGB(153, 204, 255), RGB(204, 153, 255), RGB(255, 255, 255),
 };
 
+// The custom colours of the system colour dialog, kept while the editor
+// runs, as the dialog keeps them within one call.
+COLORREF* CustomColors() {
+  static COLORREF colors[16] = {};
+  return colors;
+}
+
 // The module that holds this code, where the popup's window class lives.
 HINSTANCE ThisModule() {
   HMODULE module = nullptr;
@@ -145,7 +152,7 @@ CExtGridColorPopup::CExtGridColorPopup(HWND grid, CExtGridCellColor& cell,
   }();
   (void)registered;
   auto found = std::find(std::begin(kPalette), std::end(kPalette), cell.color & 0x00FFFFFF);
-  highlight_ = found != std::end(kPalette) ? static_cast<int>(found - std::begin(kPalette)) : 0;
+  highlight_ = found != std::end(kPalette) ? static_cast<int>(found - std::begin(kPalette)) : kNoPlace;
   int width = kColumns * (kSwatch + kGap) + kGap;
   int height = kRows * (kSwatch + kGap) + kGap + kButtonHeight + kGap;
   window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"CExtGridColorPopup", L"", WS_POPUP | WS_BORDER,
@@ -184,14 +191,17 @@ void CExtGridColorPopup::Paint(HDC dc) {
     DeleteObject(fill);
     FrameRect(dc, &swatch, GetSysColorBrush(COLOR_BTNSHADOW));
   }
+  if (highlight_ == kNoPlace) return;
   RECT lit = PlaceRect(highlight_);
   InflateRect(&lit, 2, 2);
   FrameRect(dc, &lit, GetSysColorBrush(COLOR_HIGHLIGHT));
 }
 
 // Down from the last row reaches the button, up from the button the last
-// row; the highlight stops at either end.
+// row; the highlight stops at either end. With nothing lit, any move lights
+// the first swatch.
 void CExtGridColorPopup::MoveHighlight(int step) {
+  if (highlight_ == kNoPlace) return Highlight(0);
   int next = highlight_ + step;
   if (next > kButtonPlace && highlight_ != kButtonPlace) next = kButtonPlace;
   if (next >= 0 && next <= kButtonPlace) Highlight(next);
@@ -202,7 +212,9 @@ void CExtGridColorPopup::Highlight(int place) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
+// Enter with nothing lit keeps the colour the cell has.
 void CExtGridColorPopup::Pick(int place) {
+  if (place == kNoPlace) return Done(false);
   if (place == kButtonPlace) return ChooseCustomColor();
   cell_.color = kPalette[place];
   Done(true);
@@ -213,7 +225,7 @@ void CExtGridColorPopup::ChooseCustomColor() {
   choice.lStructSize = sizeof(choice);
   choice.hwndOwner = GetAncestor(grid_, GA_ROOT);
   choice.rgbResult = cell_.color & 0x00FFFFFF;
-  choice.lpCustColors = customColors_;
+  choice.lpCustColors = CustomColors();
   choice.Flags = CC_RGBINIT | CC_FULLOPEN;
   // Set before hiding: hiding takes the focus from a popup driven by keys.
   choosing_ = true;

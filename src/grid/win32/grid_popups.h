@@ -54,6 +54,8 @@ class CExtGridColorPopup : public CExtGridPopup {
   // custom-colour button.
   static constexpr int kButtonPlace = kColumns * kRows;
   static constexpr int kMoreColorsButton = 1;
+  // Nothing lit: the cell's colour is none of the swatches.
+  static constexpr int kNoPlace = -1;
 
   CExtGridColorPopup(HWND grid, CExtGridCellColor& cell, const RECT& screenArea, HFONT font);
 
@@ -79,7 +81,6 @@ class CExtGridColorPopup : public CExtGridPopup {
   HWND button_ = nullptr;
   int highlight_ = 0;
   bool choosing_ = false;
-  COLORREF customColors_[16] = {};
 };
 
 }  // namespace mervane

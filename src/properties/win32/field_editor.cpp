@@ -40,11 +40,27 @@ bool CFieldEditor::OnInitDialog() {
   columns_.emplace(List());
   rows_ = ParseFieldRows(fields_);
   for (size_t index = 0; index < rows_.size(); ++index) ShowRow(index, true);
+  if (!rows_.empty()) Mark(0, LVIS_FOCUSED);
+  cues_.emplace(List(), *columns_, [this](size_t row, int column) {
+    return column == 0 ? rows_[row].name : rows_[row].value;
+  });
   return true;
 }
 
+std::array<const OString*, 2> CFieldEditor::Texts(const FieldRow& row) {
+  return {&row.name, &row.value};
+}
+
+void CFieldEditor::Mark(size_t index, UINT state) const {
+  LVITEMW item = {};
+  item.stateMask = state;
+  item.state = state;
+  SendMessageW(List(), LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(List(), LVM_ENSUREVISIBLE, index, FALSE);
+}
+
 // Writes a row's name and value into the list, as a new item or over its
-// own, each on one line, and widens the columns that do not fit them.
+// own, each on one line, and fits the columns to them.
 void CFieldEditor::ShowRow(size_t index, bool inserted) {
   const std::vector<OString> shown = {ShownInList(rows_[index].name),
                                       ShownInList(rows_[index].value)};
@@ -57,7 +73,8 @@ void CFieldEditor::ShowRow(size_t index, bool inserted) {
   item.iSubItem = 1;
   item.pszText = const_cast<wchar_t*>(shown[1].c_str());
   SendMessageW(List(), LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-  columns_->Fit(shown);
+  columns_->Add(Texts(rows_[index]));
+  columns_->Apply();
 }
 
 int CFieldEditor::SelectedRow() const {
@@ -70,20 +87,27 @@ void CFieldEditor::OnAdd() {
   if (!CFieldDialog(row).Edit(Window())) return;
   rows_.push_back(row);
   ShowRow(rows_.size() - 1, true);
+  Mark(rows_.size() - 1, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void CFieldEditor::OnEditRow() {
   const int selected = SelectedRow();
   if (selected < 0) return;
   const auto index = static_cast<size_t>(selected);
-  if (CFieldDialog(rows_[index]).Edit(Window())) ShowRow(index, false);
+  const FieldRow before = rows_[index];
+  if (!CFieldDialog(rows_[index]).Edit(Window())) return;
+  columns_->Remove(Texts(before));
+  ShowRow(index, false);
+  Mark(index, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 void CFieldEditor::OnRemove() {
   const int selected = SelectedRow();
   if (selected < 0) return;
+  columns_->Remove(Texts(rows_[static_cast<size_t>(selected)]));
   rows_.erase(rows_.begin() + selected);
   SendMessageW(List(), LVM_DELETEITEM, static_cast<WPARAM>(selected), 0);
+  columns_->Apply();
 }
 
 bool CFieldEditor::OnCommand(int id, int code) {

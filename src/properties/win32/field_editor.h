@@ -3,12 +3,14 @@
 #ifndef MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 #define MERVANE_PROPERTIES_WIN32_FIELD_EDITOR_H_
 
+#include <array>
 #include <optional>
 
 #include "ostrel/types.h"
 #include "properties/hidden_fields.h"
 #include "properties/win32/dialog.h"
 #include "properties/win32/list_columns.h"
+#include "properties/win32/list_cues.h"
 
 namespace mervane {
 
@@ -26,7 +28,10 @@ class CFieldEditor : public ModalDialog {
 
  private:
   HWND List() const;
+  static std::array<const OString*, 2> Texts(const FieldRow& row);
   void ShowRow(size_t index, bool inserted);
+  // Sets a row's focus or selection mark and scrolls it into view.
+  void Mark(size_t index, UINT state) const;
   int SelectedRow() const;
   void OnAdd();
   void OnEditRow();
@@ -35,6 +40,7 @@ class CFieldEditor : public ModalDialog {
   OStringList& fields_;
   FieldRows rows_;
   std::optional<ListColumns> columns_;
+  std::optional<ListCues> cues_;
 };
 
 }  // namespace mervane

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <numeric>
 
 #include "framework/text.h"
 #include "properties/product_rows.h"
@@ -49,8 +50,9 @@ ListColumns::ListColumns(HWND list)
   const int columns = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
   LearnPadding(static_cast<size_t>(columns));
   for (int column = 0; column < columns; ++column) {
-    needed_.push_back(ColumnWidth(0, HeadingWidth(header, column)));
+    headings_.push_back(ColumnWidth(0, HeadingWidth(header, column)));
   }
+  widths_.resize(headings_.size());
   Apply();
 }
 
@@ -59,54 +61,113 @@ ListColumns::~ListColumns() {
   DeleteDC(measure_);
 }
 
-void ListColumns::Fit(const std::vector<OString>& rowTexts) {
-  Widen(rowTexts);
-  Apply();
-}
-
-void ListColumns::Widen(const std::vector<OString>& rowTexts) {
-  for (size_t column = 0; column < rowTexts.size() && column < needed_.size(); ++column) {
-    needed_[column] =
-        std::max(needed_[column], TextWidth(rowTexts[column]) + padding_[column]);
+void ListColumns::Add(RowTexts rowTexts) {
+  for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
+    ++widths_[column][TextWidth(*rowTexts[column]) + padding_[column]];
   }
 }
 
-// Columns the user widened by hand stay as wide.
+void ListColumns::Remove(RowTexts rowTexts) {
+  for (size_t column = 0; column < rowTexts.size() && column < widths_.size(); ++column) {
+    auto& counts = widths_[column];
+    auto found = counts.find(TextWidth(*rowTexts[column]) + padding_[column]);
+    if (found != counts.end() && --found->second == 0) counts.erase(found);
+  }
+}
+
+void ListColumns::Clear() {
+  for (auto& counts : widths_) counts.clear();
+}
+
+int ListColumns::Needed(size_t column) const {
+  const auto& counts = widths_[column];
+  return counts.empty() ? headings_[column] : std::max(headings_[column], counts.rbegin()->first);
+}
+
+// When the view is too narrow for every column's need, the room is shared
+// out from the narrowest need up: a column that needs less than an equal
+// share of what is left gets all it needs, the others an equal share (never
+// less than their heading). The last column then fills what is left.
 void ListColumns::Apply() const {
-  if (needed_.empty()) return;
-  const int last = static_cast<int>(needed_.size()) - 1;
-  int others = 0;
-  for (int column = 0; column < last; ++column) {
-    int width = ListView_GetColumnWidth(list_, column);
-    if (width < needed_[column]) ListView_SetColumnWidth(list_, column, width = needed_[column]);
-    others += width;
-  }
+  if (headings_.empty()) return;
   RECT client = {};
   GetClientRect(list_, &client);
-  const int fill = std::max(needed_[last], static_cast<int>(client.right) - others);
-  if (ListView_GetColumnWidth(list_, last) != fill) ListView_SetColumnWidth(list_, last, fill);
+  std::vector<size_t> byNeed(headings_.size());
+  std::iota(byNeed.begin(), byNeed.end(), size_t{0});
+  std::stable_sort(byNeed.begin(), byNeed.end(),
+                   [&](size_t a, size_t b) { return Needed(a) < Needed(b); });
+  std::vector<int> widths(headings_.size());
+  int room = static_cast<int>(client.right);
+  int left = static_cast<int>(byNeed.size());
+  for (size_t column : byNeed) {
+    widths[column] = std::max(headings_[column], std::min(Needed(column), room / left--));
+    room -= widths[column];
+  }
+  widths.back() += std::max(0, room);
+  for (size_t column = 0; column < widths.size(); ++column) {
+    const int c = static_cast<int>(column);
+    if (ListView_GetColumnWidth(list_, c) != widths[column]) {
+      ListView_SetColumnWidth(list_, c, widths[column]);
+    }
+  }
 }
 
+bool ListColumns::IsCut(int column, const OString& text) const {
+  if (column < 0 || static_cast<size_t>(column) >= padding_.size()) return false;
+  return TextWidth(text) + padding_[static_cast<size_t>(column)] >
+         ListView_GetColumnWidth(list_, column);
+}
+
+// A stored text's width as the list shows it: the sum of the characters'
+// advance widths, which is what the list's own measure gives without
+// kerning. Each character is asked of the font once and no line is built,
+// so a large list is measured without a call or a copy per text. A text
+// with characters beyond the basic plane is measured whole.
 int ListColumns::TextWidth(const OString& text) const {
+  int width = 0;
+  bool beyondPlane = false;
+  ForEachOneLineChar(text, kShownCharacters, [&](OChar c) {
+    if (c >= 0xD800 && c <= 0xDFFF) beyondPlane = true;
+    int& known = charWidths_[static_cast<size_t>(c) & 0xFFFF];
+    if (known < 0 && !GetCharWidth32W(measure_, c, c, &known)) known = 0;
+    width += known;
+  });
+  return beyondPlane ? ExtentOf(ShownInList(text)) : width;
+}
+
+int ListColumns::ExtentOf(const OString& text) const {
   SIZE size = {};
   GetTextExtentPoint32W(measure_, text.c_str(), static_cast<int>(text.size()), &size);
   return static_cast<int>(size.cx);
 }
 
 // The list's own fit of a one-row list, less the text's width; measured on
-// a row of its own while the list is still empty, so that it costs nothing.
+// a hidden list of the same kind, font and columns, since a virtual list
+// holds no row of its own to measure.
 void ListColumns::LearnPadding(size_t columns) {
-  LVITEMW probe = {};
-  probe.mask = LVIF_TEXT;
-  probe.pszText = const_cast<wchar_t*>(kProbe);
-  ListView_InsertItem(list_, &probe);
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(list_, GWL_STYLE));
+  HWND probe = CreateWindowExW(0, WC_LISTVIEWW, L"",
+                               (style & ~(WS_VISIBLE | LVS_OWNERDATA)) | WS_CHILD, 0, 0, 200, 100,
+                               GetParent(list_), nullptr, nullptr, nullptr);
+  SendMessageW(probe, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(list_)), FALSE);
+  ListView_SetExtendedListViewStyle(probe, ListView_GetExtendedListViewStyle(list_));
+  for (size_t column = 0; column < columns; ++column) {
+    LVCOLUMNW described = {};
+    described.mask = LVCF_TEXT;
+    described.pszText = const_cast<wchar_t*>(kProbe);
+    ListView_InsertColumn(probe, static_cast<int>(column), &described);
+  }
+  LVITEMW row = {};
+  row.mask = LVIF_TEXT;
+  row.pszText = const_cast<wchar_t*>(kProbe);
+  ListView_InsertItem(probe, &row);
   for (size_t column = 0; column < columns; ++column) {
     const int c = static_cast<int>(column);
-    ListView_SetItemText(list_, 0, c, const_cast<wchar_t*>(kProbe));
-    ListView_SetColumnWidth(list_, c, LVSCW_AUTOSIZE);
-    padding_.push_back(ListView_GetColumnWidth(list_, c) - TextWidth(kProbe));
+    ListView_SetItemText(probe, 0, c, const_cast<wchar_t*>(kProbe));
+    ListView_SetColumnWidth(probe, c, LVSCW_AUTOSIZE);
+    padding_.push_back(ListView_GetColumnWidth(probe, c) - TextWidth(kProbe));
   }
-  ListView_DeleteItem(list_, 0);
+  DestroyWindow(probe);
 }
 
 }  // namespace mervane

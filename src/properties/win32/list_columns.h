@@ -1,14 +1,18 @@
-// The columns of a report list, kept wide enough for what they show: every
-// column at least as wide as its heading and as the texts of its rows (and
-// at least 10 pixels), the last one also filling what is left of the
-// list's width. Texts and headings are measured here, in the list's own
-// fonts; the list's own "fit the heading" measure falls a few pixels short
-// on some systems, which cuts the heading.
+// The columns of a report list, fitted to what they show: every column as
+// wide as its heading and its widest text (and at least 10 pixels) while the
+// view has room for them all; when it has not, the columns that need the
+// most share what the others leave, so that every heading stays in view.
+// The last one fills what is left of the list's width. They shrink as well
+// as grow as rows come and go. Texts and headings are measured here, in the
+// list's own fonts; the list's own "fit the heading" measure falls a few
+// pixels short on some systems, which cuts the heading.
 #ifndef MERVANE_PROPERTIES_WIN32_LIST_COLUMNS_H_
 #define MERVANE_PROPERTIES_WIN32_LIST_COLUMNS_H_
 
 #include <windows.h>
 
+#include <map>
+#include <span>
 #include <vector>
 
 #include "ostrel/types.h"
@@ -29,25 +33,31 @@ class ListColumns {
   ListColumns(const ListColumns&) = delete;
   ListColumns& operator=(const ListColumns&) = delete;
 
-  // Widens the columns that are narrower than a row's texts (as shown), then
-  // lets the last column fill the rest of the list's width. Columns never
-  // narrow: a row that is edited or removed leaves them as they are.
-  void Fit(const std::vector<OString>& rowTexts);
-
-  // Fit in two steps, for many rows at once: Widen for each row while the
-  // list is not drawn, then Apply once it has its scroll bars again.
-  void Widen(const std::vector<OString>& rowTexts);
+  // A row's stored texts, one per column, are counted in (as the list shows
+  // them) when it comes and out when it goes; Apply then sets the widths.
+  using RowTexts = std::span<const OString* const>;
+  void Add(RowTexts rowTexts);
+  void Remove(RowTexts rowTexts);
   void Apply() const;
+  // Forgets every row's texts.
+  void Clear();
+
+  // Whether a stored text, as the list shows it, is cut short in its column.
+  bool IsCut(int column, const OString& text) const;
 
  private:
   int TextWidth(const OString& text) const;
+  int ExtentOf(const OString& text) const;
+  int Needed(size_t column) const;
   void LearnPadding(size_t columns);
 
   HWND list_;
   HDC measure_;
   HGDIOBJ oldFont_;
-  std::vector<int> padding_;  // what the list adds to a text in each column
-  std::vector<int> needed_;   // the widest text or the heading, each column
+  std::vector<int> padding_;   // what the list adds to a text in each column
+  std::vector<int> headings_;  // each column's heading, with the list's margins
+  std::vector<std::map<int, size_t>> widths_;  // each column: text width -> rows
+  mutable std::vector<int> charWidths_ = std::vector<int>(0x10000, -1);  // -1: not asked yet
 };
 
 }  // namespace mervane

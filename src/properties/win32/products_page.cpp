@@ -17,7 +17,7 @@ bool ShowProductDialog(ProductForm& form) {
 bool CMervanePage1::OnInitDialog() {
   rows_.emplace(Item(IDC_PRODUCT_LIST));
   NameAfterItsWindow(Item(IDC_PRODUCT_LIST));
-  rows_->Fill(products_);
+  rows_->Fill(std::move(products_));  // OnApply writes it back
   return true;
 }
 
@@ -48,18 +48,20 @@ bool CMervanePage1::OnCommand(int id, int code) {
 }
 
 bool CMervanePage1::OnNotify(const NMHDR& header, LRESULT& result) {
-  if (header.idFrom == IDC_PRODUCT_LIST && OnListNotify(header)) return true;
+  if (header.idFrom == IDC_PRODUCT_LIST && OnListNotify(header, result)) return true;
   return PropertyPage::OnNotify(header, result);
 }
 
-bool CMervanePage1::OnListNotify(const NMHDR& header) {
+bool CMervanePage1::OnListNotify(const NMHDR& header, LRESULT& result) {
   switch (header.code) {
     case LVN_GETDISPINFOW:
-      ProductListView::ShowText(*const_cast<NMLVDISPINFOW*>(
-          reinterpret_cast<const NMLVDISPINFOW*>(&header)));
+      if (rows_) {
+        rows_->ShowText(*const_cast<NMLVDISPINFOW*>(
+            reinterpret_cast<const NMLVDISPINFOW*>(&header)));
+      }
       return true;
-    case LVN_DELETEITEM:
-      ProductListView::ForgetRow(reinterpret_cast<const NMLISTVIEW&>(header));
+    case LVN_ODFINDITEMW:
+      result = rows_ ? rows_->FindByName(reinterpret_cast<const NMLVFINDITEMW&>(header)) : -1;
       return true;
     case NM_DBLCLK:
       if (rows_) EditFirstSelected(*rows_, ShowProductDialog);

@@ -23,7 +23,7 @@ class CMervanePage1 : public PropertyPage {
   bool OnApply() override;
 
  private:
-  bool OnListNotify(const NMHDR& header);
+  bool OnListNotify(const NMHDR& header, LRESULT& result);
 
   ProductList& products_;
   std::optional<ProductListView> rows_;
