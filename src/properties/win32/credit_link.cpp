@@ -88,11 +88,11 @@ LRESULT HandleLinkMessage(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
       SetCursor(LoadCursorW(EditorModule(), MAKEINTRESOURCEW(IDR_HAND_CURSOR)));
       return TRUE;
     case WM_LBUTTONDOWN:
-      OpenHelpDocument(link);
+      OpenHelpDocument();
       return 0;
     case WM_KEYDOWN:
       if (!IsOpeningKey(wParam)) break;
-      OpenHelpDocument(link);
+      OpenHelpDocument();
       return 0;
     case WM_GETDLGCODE: {
       const auto* key = reinterpret_cast<const MSG*>(lParam);

@@ -98,7 +98,7 @@ INT_PTR CALLBACK PropertyPage::PageProcedure(HWND window, UINT message,
   return Procedure(window, message, wParam, lParam);
 }
 
-void PropertyPage::OnHelp() { OpenHelpDocument(Window()); }
+void PropertyPage::OnHelp() { OpenHelpDocument(); }
 
 void PropertyPage::OnFailure() {
   failed_ = true;

@@ -16,7 +16,7 @@ constexpr UINT_PTR kSubclassId = 1;
 // and from the dialogs the pages open, it ends here.
 LRESULT HandleSheetMessage(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_HELP) return DefSubclassProc(sheet, message, wParam, lParam);
-  OpenHelpDocument(sheet);
+  OpenHelpDocument();
   return TRUE;
 }
 
