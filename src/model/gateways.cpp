@@ -1,4 +1,4 @@
-#include "publish/gateways.h"
+#include "model/gateways.h"
 
 #include "model/cart_settings.h"
 

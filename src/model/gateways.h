@@ -1,7 +1,7 @@
 // The payment gateways: where each posts, which totals fields it takes, the
 // hidden fields its choice presets, and how a stored hidden field reads.
-#ifndef MERVANE_PUBLISH_GATEWAYS_H_
-#define MERVANE_PUBLISH_GATEWAYS_H_
+#ifndef MERVANE_MODEL_GATEWAYS_H_
+#define MERVANE_MODEL_GATEWAYS_H_
 
 #include <cstdint>
 #include <span>
@@ -40,4 +40,4 @@ HiddenField CutHiddenField(const OString& stored);
 
 }  // namespace mervane
 
-#endif  // MERVANE_PUBLISH_GATEWAYS_H_
+#endif  // MERVANE_MODEL_GATEWAYS_H_

@@ -1,8 +1,8 @@
 #include "output/ready_script.h"
 
 #include "framework/text_length.h"
+#include "model/gateways.h"
 #include "model/product_walk.h"
-#include "publish/gateways.h"
 
 namespace mervane {
 

@@ -9,9 +9,9 @@
 #include <iterator>
 #include <string>
 
-#include "output/authoring_checks.h"
 #include "output/cart_fixtures.h"
 #include "platform/platform.h"
+#include "publish/authoring_checks.h"
 
 namespace mervane::testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "output/authoring_checks.h"
+#include "publish/authoring_checks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "output/authoring_checks.h"
+#include "publish/authoring_checks.h"
 
 #include <initializer_list>
 #include <utility>
 
 #include "framework/text.h"
-#include "publish/gateways.h"
+#include "model/gateways.h"
 
 namespace mervane {
 
