@@ -91,6 +91,15 @@ inline constexpr std::array<StyleField, 11> kStyleFields = {{
 
 #undef MERVANE_FIELD
 
+// The fewest bytes a stored style takes: four per integer and colour, one
+// for the font name as an empty 8-bit string.
+constexpr uint64_t ShortestStoredStyle() {
+  uint64_t bytes = 0;
+  for (const StyleField& row : kStyleFields) bytes += row.field.text != nullptr ? 1 : 4;
+  return bytes;
+}
+inline constexpr uint64_t kShortestStoredStyle = ShortestStoredStyle();
+
 }  // namespace mervane
 
 #endif  // MERVANE_MODEL_FONT_STYLE_H_

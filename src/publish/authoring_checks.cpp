@@ -86,8 +86,7 @@ void CheckCartScriptTexts(Findings& out, const CartSettings& s) {
 
 std::vector<std::string> AuthoringWarnings(const CartSettings& settings) {
   Findings out;
-  const bool handsOff =
-      settings.paymentProcessor >= kAuthorizeNet && settings.paymentProcessor <= kOtherTarget;
+  const bool handsOff = HandsOffCheckout(settings.paymentProcessor);
   CheckProducts(out, settings, handsOff);
   if (handsOff) CheckGatewayForm(out, settings);
   CheckCartScriptTexts(out, settings);
