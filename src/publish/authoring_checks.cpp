@@ -1,40 +1,48 @@
 #include "publish/authoring_checks.h"
 
-#include <initializer_list>
-#include <utility>
-
 #include "framework/text.h"
 #include "model/gateways.h"
+#include "output/page_markup.h"
+#include "output/quoting.h"
+#include "output/ready_script.h"
+#include "publish/cart_script.h"
+#include "publish/checkout_script.h"
 
 namespace mervane {
 
 namespace {
 
-struct Hazard {
-  const OChar* text;  // what to look for
-  bool anyOf;         // any single character of `text` rather than all of it
-  const char* name;
-};
-
-const Hazard kDoubleQuote{OSTR("\""), false, "a double quote (\")"};
-const Hazard kApostrophe{OSTR("'"), false, "an apostrophe (')"};
-const Hazard kBackslash{OSTR("\\"), false, "a backslash (\\)"};
-const Hazard kLineBreak{OSTR("\r\n"), true, "a line break"};
-const Hazard kEndTag{OSTR("</"), false, "\"</\" (as in </script>)"};
-const Hazard kDollar{OSTR("$"), false, "a dollar sign ($)"};
-
-bool Holds(const OString& text, const Hazard& h) {
-  return (h.anyOf ? text.find_first_of(h.text) : text.find(h.text)) != OString::npos;
-}
-
 using Findings = std::vector<std::string>;
 
-void Check(Findings& out, const std::string& subject, const OString& text, const char* place,
-           std::initializer_list<Hazard> hazards) {
-  for (const Hazard& h : hazards) {
-    if (Holds(text, h))
-      out.push_back(subject + " holds " + h.name + ", written unchanged into " + place);
+const char* NameOf(OChar special) {
+  switch (static_cast<char16_t>(special)) {
+    case u'"': return "a double quote (\")";
+    case u'\'': return "an apostrophe (')";
+    case u'\\': return "a backslash (\\)";
+    case u'$': return "a dollar sign ($)";
+    case u'\r':
+    case u'\n': return "a line break";
+    default: return "a special character";
   }
+}
+
+// One finding per special character of `quoting` that the text holds and
+// its generator leaves as it is (a line break once), and one for "</" in a
+// script element.
+void Check(Findings& out, const std::string& subject, const OString& text,
+           const Quoting& quoting) {
+  const auto say = [&](const char* what) {
+    out.push_back(subject + " holds " + what + ", written unchanged into " + quoting.place);
+  };
+  bool lineBreak = false;
+  for (OChar c : quoting.special) {
+    if (quoting.escaped.find(c) != OStringView::npos || text.find(c) == OString::npos) continue;
+    const bool isBreak = kLineBreaks.find(c) != OStringView::npos;
+    if (!(isBreak && lineBreak)) say(NameOf(c));
+    lineBreak = lineBreak || isBreak;
+  }
+  if (quoting.inScriptElement && text.find(OSTR("</")) != OString::npos)
+    say("\"</\" (as in </script>)");
 }
 
 std::string Quoted(const OString& text) { return "\"" + ToUtf8(text) + "\""; }
@@ -43,43 +51,34 @@ void CheckProducts(Findings& out, const CartSettings& s, bool handsOff) {
   size_t n = 0;
   for (const CProduct& p : s.products) {
     const std::string product = "product " + std::to_string(++n) + " " + Quoted(p.productId);
-    Check(out, product + " id", p.productId, "the page markup's pid attribute", {kDoubleQuote});
-    Check(out, product + " price", p.price, "the page markup's pprice attribute", {kDoubleQuote});
+    Check(out, product + " id", p.productId, kProductIdAttribute);
+    Check(out, product + " price", p.price, kProductPriceAttribute);
     if (handsOff) {
-      const char* table = "a double-quoted string of the document-ready script";
-      for (const auto& [what, text] : {std::pair{" id", &p.productId}, std::pair{" name", &p.name},
-                                       std::pair{" price", &p.price}})
-        Check(out, product + what, *text, table, {kDoubleQuote, kBackslash, kLineBreak, kEndTag});
+      Check(out, product + " id", p.productId, kReadyProductTable);
+      Check(out, product + " name", p.name, kReadyProductTable);
+      Check(out, product + " price", p.price, kReadyProductTable);
     } else if (s.paymentProcessor == kBuiltInScript) {
-      const char* table = "the checkout script's product table";
-      Check(out, product + " id", p.productId, table,
-            {kDoubleQuote, kApostrophe, kBackslash, kDollar});
-      Check(out, product + " price", p.price, table, {kApostrophe, kBackslash});
+      Check(out, product + " id", p.productId, kCheckoutTableKey);
+      Check(out, product + " id", p.productId, kCheckoutTableValue);
+      Check(out, product + " price", p.price, kCheckoutTableValue);
     }
   }
 }
 
-// Gateway fields and the form target stand in single-quoted script strings
-// that build an attribute in double quotes.
 void CheckGatewayForm(Findings& out, const CartSettings& s) {
-  const char* form = "a single-quoted string of the document-ready script";
-  const std::initializer_list<Hazard> hazards = {kApostrophe, kDoubleQuote, kBackslash, kEndTag};
   if (s.paymentProcessor == kOtherTarget)
-    Check(out, "setting checkoutUrl", s.checkoutUrl, form, hazards);
+    Check(out, "setting checkoutUrl", s.checkoutUrl, kReadyFormTarget);
   for (const OString& stored : s.hiddenFields) {
     const HiddenField field = CutHiddenField(stored);
     const std::string subject = "gateway field " + Quoted(field.name);
-    Check(out, subject + " name", field.name, form, hazards);
-    Check(out, subject + " value", field.value, form, hazards);
+    Check(out, subject + " name", field.name, kReadyGatewayField);
+    Check(out, subject + " value", field.value, kReadyGatewayField);
   }
 }
 
 void CheckCartScriptTexts(Findings& out, const CartSettings& s) {
-  for (const CartText& t : kCartTexts) {
-    const Hazard& delimiter = t.quote == '"' ? kDoubleQuote : kApostrophe;
-    Check(out, "setting " + std::string(t.name), s.*t.field, "its quoted string in the cart script",
-          {delimiter, kBackslash, kLineBreak});
-  }
+  for (const CartText& t : kCartTexts)
+    Check(out, "setting " + std::string(t.name), s.*t.field, CartScriptQuoting(t));
 }
 
 }  // namespace
