@@ -7,8 +7,11 @@
 #include <iterator>
 
 #include "grid/win32/message_guard.h"
+#include "platform/win32/this_module.h"
 
 namespace mervane {
+
+using platform::ThisModule;
 
 namespace {
 
@@ -29,15 +32,6 @@ const COLORREF kPalette[CExtGridColorPopup::kButtonPlace] = {
     RGB(255, 153, 204), RGB(255, 204, 153), RGB(255, 255, 153), RGB(204, 255, 204),
     RGB(204, 255, 255), RGB(153, 204, 255), RGB(204, 153, 255), RGB(255, 255, 255),
 };
-
-// The module that holds this code, where the popup's window class lives.
-HINSTANCE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-  return module;
-}
 
 }  // namespace
 
