@@ -9,25 +9,10 @@ namespace {
 constexpr int32_t kBlockVersion = 101;
 constexpr int32_t kFirstVersionWithTexts = 101;
 
-// The fewest bytes a stored row takes when loaded: an empty 8-bit string is
-// one byte, an empty list or catalogue its two-byte count.
-constexpr uint64_t ShortestStored(FieldKind kind) {
-  switch (kind) {
-    case FieldKind::kText: return 1;
-    case FieldKind::kTextList:
-    case FieldKind::kProducts: return 2;
-    default: return 4;
-  }
-}
-
 // The fewest bytes a block that loads can take: version 100 (no texts), no
 // products, every string empty and 8-bit.
 constexpr uint64_t ShortestBlock() {
-  uint64_t bytes = 4;
-  for (const CartField& row : kCartFields) {
-    if (row.stored) bytes += ShortestStored(row.kind);
-  }
-  return bytes + kCartStyles.size() * kShortestStoredStyle;
+  return 4 + ShortestStoredRows(kCartFields) + kCartStyles.size() * kShortestStoredStyle;
 }
 
 constexpr uint64_t kShortestBlock = ShortestBlock();

@@ -109,21 +109,7 @@ struct CartSettings : CartOptions {
 // How a field is stored, shown and written by the stand-in host.
 enum class FieldKind { kInt, kFlag, kColor, kText, kTextList, kProducts, kRect };
 
-// A field of CartSettings, by its type: exactly one is set.
-struct SettingsMember {
-  constexpr SettingsMember(int32_t CartSettings::*m) : integer(m) {}
-  constexpr SettingsMember(OColor CartSettings::*m) : color(m) {}
-  constexpr SettingsMember(OString CartSettings::*m) : text(m) {}
-  constexpr SettingsMember(OStringList CartSettings::*m) : list(m) {}
-  constexpr SettingsMember(ProductList CartSettings::*m) : products(m) {}
-  constexpr SettingsMember(ORect CartSettings::*m) : rect(m) {}
-  int32_t CartSettings::*integer = nullptr;
-  OColor CartSettings::*color = nullptr;
-  OString CartSettings::*text = nullptr;
-  OStringList CartSettings::*list = nullptr;
-  ProductList CartSettings::*products = nullptr;
-  ORect CartSettings::*rect = nullptr;
-};
+using SettingsMember = FieldMember<CartSettings>;
 
 // One field besides the texts and styles: adding an option is one row here
 // (with its member in CartOptions) and the code that uses its value.
@@ -177,8 +163,6 @@ constexpr bool EachFieldHasOneSoundRow() {
   for (size_t i = 0; i < kCartFields.size(); ++i) {
     const CartField& row = kCartFields[i];
     const SettingsMember& m = row.field;
-    const int set = (m.integer != nullptr) + (m.color != nullptr) + (m.text != nullptr) +
-                    (m.list != nullptr) + (m.products != nullptr) + (m.rect != nullptr);
     const bool kindFits = row.kind == FieldKind::kInt || row.kind == FieldKind::kFlag
                               ? m.integer != nullptr
                           : row.kind == FieldKind::kColor    ? m.color != nullptr
@@ -186,7 +170,7 @@ constexpr bool EachFieldHasOneSoundRow() {
                           : row.kind == FieldKind::kTextList ? m.list != nullptr
                           : row.kind == FieldKind::kProducts ? m.products != nullptr
                                                              : m.rect != nullptr;
-    if (set != 1 || !kindFits || (i > 0 && row.stored && !kCartFields[i - 1].stored)) return false;
+    if (m.Count() != 1 || !kindFits || (i > 0 && row.stored && !kCartFields[i - 1].stored)) return false;
     if ((row.control != 0 || row.pluginOrder != 0) && row.kind != FieldKind::kFlag) return false;
     for (size_t j = 0; j < i; ++j) {
       if (kCartFields[j].name == row.name) return false;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/field_member.h"
 #include "ostrel/types.h"
 
 namespace mervane {
@@ -56,13 +57,7 @@ class ProductList {
   std::vector<CProduct> items_;
 };
 
-// A field of CProduct, by its type: exactly one of the two is set.
-struct ProductMember {
-  constexpr ProductMember(OString CProduct::*m) : text(m) {}
-  constexpr ProductMember(OStringList CProduct::*m) : list(m) {}
-  OString CProduct::*text = nullptr;
-  OStringList CProduct::*list = nullptr;
-};
+using ProductMember = FieldMember<CProduct>;
 
 struct ProductField {
   ProductMember field;
@@ -89,14 +84,9 @@ inline constexpr std::array<ProductField, 11> kProductFields = {{
 
 #undef MERVANE_FIELD
 
-// Bytes that the smallest product a load accepts takes: the version, each
-// string empty and 8-bit (one byte), each list empty (its two-byte count).
-constexpr uint64_t ShortestStoredProduct() {
-  uint64_t bytes = 4;
-  for (const ProductField& row : kProductFields) bytes += row.field.text != nullptr ? 1 : 2;
-  return bytes;
-}
-inline constexpr uint64_t kShortestStoredProduct = ShortestStoredProduct();
+// Bytes that the smallest product a load accepts takes: the version and
+// its fields.
+inline constexpr uint64_t kShortestStoredProduct = 4 + ShortestStoredRows(kProductFields);
 
 }  // namespace mervane
 
