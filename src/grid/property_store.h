@@ -5,6 +5,7 @@
 #ifndef MERVANE_GRID_PROPERTY_STORE_H_
 #define MERVANE_GRID_PROPERTY_STORE_H_
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -61,10 +62,14 @@ class CExtPropertyValue : public CExtPropertyItem {
   bool IsModified() const;
   // The active cell takes the default's content again.
   void Reset();
+  // A number the store's owner gives the value to find what it stands for.
+  size_t Tag() const { return tag_; }
+  void SetTag(size_t tag) { tag_ = tag; }
 
  private:
   CellPtr active_;
   CellPtr default_;
+  size_t tag_ = 0;
 };
 
 class CExtPropertyStore {

@@ -9,17 +9,34 @@ namespace {
 constexpr int32_t kBlockVersion = 101;
 constexpr int32_t kFirstVersionWithTexts = 101;
 
-// The fewest bytes a block that loads can take, with empty 8-bit strings of
-// one byte, empty lists, no products and no texts (version 100): four
-// integers, the product count, the processor, the address, the hidden
-// fields, the script, five integers, two file names and five styles of ten
-// integers and a font name.
-constexpr uint64_t kShortestBlock =
-    4 * 4 + 2 + 4 + 1 + 2 + 1 + 5 * 4 + 2 * 1 + 5 * (10 * 4 + 1);
+// The fewest bytes a block that loads can take: version 100 (no texts), no
+// products, every string empty and 8-bit.
+constexpr uint64_t ShortestBlock() {
+  return 4 + ShortestStoredRows(kCartFields) + kCartStyles.size() * kShortestStoredStyle;
+}
+
+constexpr uint64_t kShortestBlock = ShortestBlock();
+
+void SetDefault(CartSettings& s, const CartField& row) {
+  const SettingsMember& m = row.field;
+  if (m.integer != nullptr) s.*m.integer = row.number;
+  if (m.color != nullptr) s.*m.color = static_cast<OColor>(row.number);
+  if (m.text != nullptr) s.*m.text = row.text;
+}
+
+void SerializeField(Archive& ar, CartSettings& s, const CartField& row) {
+  const SettingsMember& m = row.field;
+  if (m.integer != nullptr) ar.Serialize(s.*m.integer);
+  if (m.color != nullptr) ar.Serialize(s.*m.color);
+  if (m.text != nullptr) ar.Serialize(s.*m.text);
+  if (m.list != nullptr) ar.Serialize(s.*m.list);
+  if (m.products != nullptr) (s.*m.products).Serialize(ar);
+}
 
 }  // namespace
 
 CartSettings::CartSettings() {
+  for (const CartField& row : kCartFields) SetDefault(*this, row);
   for (const CartText& t : kCartTexts) this->*t.field = t.defaultText;
 
   const OColor text = Rgb(0x5A, 0x56, 0x55);
@@ -61,21 +78,9 @@ void CartSettings::Serialize(Archive& ar) {
   Archive::Record record(ar, kShortestBlock);
   int32_t version = kBlockVersion;
   ar.Serialize(version);
-  ar.Serialize(id);
-  ar.Serialize(reservedValue);
-  ar.Serialize(padding);
-  products.Serialize(ar);
-  ar.Serialize(paymentProcessor);
-  ar.Serialize(checkoutUrl);
-  ar.Serialize(hiddenFields);
-  ar.Serialize(checkoutScript);
-  ar.Serialize(enableCategoryFilter);
-  ar.Serialize(enableImage);
-  ar.Serialize(enableImageTooltip);
-  ar.Serialize(enableSearch);
-  ar.Serialize(listBackgroundColor);
-  ar.Serialize(cssFileName);
-  ar.Serialize(phpFileName);
+  for (const CartField& row : kCartFields) {
+    if (row.stored) SerializeField(ar, *this, row);
+  }
   if (ar.IsStoring() || version >= kFirstVersionWithTexts) {
     for (const CartText& t : kCartTexts) ar.Serialize(this->*t.field);
   }

@@ -11,6 +11,7 @@
 #include "model/font_style.h"
 #include "model/product.h"
 #include "ostrel/types.h"
+#include "resources/resource_ids.h"
 
 namespace mervane {
 
@@ -26,32 +27,43 @@ enum PaymentProcessor : int32_t {
   kOtherTarget = 5,
 };
 
-struct CartSettings {
+// The fields the Options page edits, kept in one record so that the page's
+// copies are one: the checkout settings and the cart's switches. Their
+// defaults, like every other field's, are the rows of kCartFields.
+struct CartOptions {
+  int32_t paymentProcessor{};
+  OString checkoutUrl;
+  OStringList hiddenFields;            // "name|value" entries
+  OString checkoutScript;              // empty: the generated default
+  int32_t enableCategoryFilter{};
+  int32_t enableImage{};
+  int32_t enableImageTooltip{};
+  int32_t enableSearch{};
+};
+
+// The checkout script's file name on a new cart, which is also the form
+// target that choosing the built-in checkout presets; and the cart script's
+// file name, which never changes.
+inline constexpr OChar kDefaultCheckoutFileName[] = OSTR("mervane_checkout.php");
+inline constexpr std::string_view kCartScriptFileName = "jquery.mervane-2.0.js";
+
+struct CartSettings : CartOptions {
+  // Every field at its row's default.
   CartSettings();
 
   // Identity and layout.
-  int32_t id = 0;
-  int32_t reservedValue = 1;
-  int32_t padding = 2;
-  OColor listBackgroundColor = Rgb(0xFF, 0xFF, 0xFF);
-  ORect bounds = {0, 0, 0, 0};         // not stored
+  int32_t id{};
+  int32_t reservedValue{};
+  int32_t padding{};
+  OColor listBackgroundColor{};
+  ORect bounds{};                      // not stored
   OStringList publishFolders;          // not stored; "ext|folder" entries
 
   ProductList products;
 
-  // Checkout.
-  int32_t paymentProcessor = kBuiltInScript;
-  OString checkoutUrl;
-  OStringList hiddenFields;            // "name|value" entries
-  OString checkoutScript;              // empty: the generated default
-  int32_t enableCategoryFilter = 1;
-  int32_t enableImage = 1;
-  int32_t enableImageTooltip = 1;
-  int32_t enableSearch = 1;
-
   // Published file names.
-  OString cssFileName = OSTR("mervane.css");
-  OString phpFileName = OSTR("mervane_checkout.php");
+  OString cssFileName;
+  OString phpFileName;
 
   // The 15 labels, then the 9 messages. Their defaults, storage order,
   // placeholders and Style page items are the rows of kCartTexts below.
@@ -88,12 +100,99 @@ struct CartSettings {
   CFontStyle checkoutButtonStyle;
   CFontStyle messageBarStyle;
 
-  // Stores or loads the widget's block (version 101). A block below 101
-  // holds no texts; the texts then keep their current values.
+  // Stores or loads the widget's block (version 101): the stored rows of
+  // kCartFields, the texts (none in a block below 101, where they keep their
+  // current values) and the styles.
   void Serialize(Archive& ar);
   // Equal in every field, the run-time ones included.
   bool operator==(const CartSettings&) const = default;
 };
+
+// How a field is stored, shown and written by the stand-in host.
+enum class FieldKind { kInt, kFlag, kColor, kText, kTextList, kProducts, kRect };
+
+using SettingsMember = FieldMember<CartSettings>;
+
+// One field besides the texts and styles: adding an option is one row here
+// (with its member in CartOptions) and the code that uses its value.
+struct CartField {
+  SettingsMember field;
+  std::string_view name;     // the field's name, also its key in a cart definition
+  FieldKind kind;
+  bool stored = true;        // written to the project block
+  int32_t number = 0;        // the default of an integer, flag or colour
+  const OChar* text = OSTR("");  // the default of a text
+  int control = 0;           // the Options page's check box for a flag, or 0
+  int pluginOrder = 0;       // 1, 2, ...: its place among the cart plug-in's
+                             // options in the ready script; 0: not passed
+};
+
+#define MERVANE_FIELD(member) .field = &CartSettings::member, .name = #member
+
+// Stored rows first, in storage order.
+inline constexpr std::array<CartField, 17> kCartFields = {{
+    {MERVANE_FIELD(id), .kind = FieldKind::kInt},
+    {MERVANE_FIELD(reservedValue), .kind = FieldKind::kInt, .number = 1},
+    {MERVANE_FIELD(padding), .kind = FieldKind::kInt, .number = 2},
+    {MERVANE_FIELD(products), .kind = FieldKind::kProducts},
+    {MERVANE_FIELD(paymentProcessor), .kind = FieldKind::kInt, .number = kBuiltInScript},
+    {MERVANE_FIELD(checkoutUrl), .kind = FieldKind::kText},
+    {MERVANE_FIELD(hiddenFields), .kind = FieldKind::kTextList},
+    {MERVANE_FIELD(checkoutScript), .kind = FieldKind::kText},
+    {MERVANE_FIELD(enableCategoryFilter), .kind = FieldKind::kFlag, .number = 1,
+     .control = IDC_OPTIONS_CATEGORY_FILTER, .pluginOrder = 4},
+    {MERVANE_FIELD(enableImage), .kind = FieldKind::kFlag, .number = 1,
+     .control = IDC_OPTIONS_IMAGE, .pluginOrder = 1},
+    {MERVANE_FIELD(enableImageTooltip), .kind = FieldKind::kFlag, .number = 1,
+     .control = IDC_OPTIONS_IMAGE_TOOLTIP, .pluginOrder = 2},
+    {MERVANE_FIELD(enableSearch), .kind = FieldKind::kFlag, .number = 1,
+     .control = IDC_OPTIONS_SEARCH, .pluginOrder = 3},
+    {MERVANE_FIELD(listBackgroundColor), .kind = FieldKind::kColor,
+     .number = static_cast<int32_t>(Rgb(0xFF, 0xFF, 0xFF))},
+    {MERVANE_FIELD(cssFileName), .kind = FieldKind::kText, .text = OSTR("mervane.css")},
+    {MERVANE_FIELD(phpFileName), .kind = FieldKind::kText, .text = kDefaultCheckoutFileName},
+    {MERVANE_FIELD(bounds), .kind = FieldKind::kRect, .stored = false},
+    {MERVANE_FIELD(publishFolders), .kind = FieldKind::kTextList, .stored = false},
+}};
+
+#undef MERVANE_FIELD
+
+// The member that a row's kind names is the one set, stored rows come
+// first, no name has two rows, only flags have a check box or a place
+// among the plug-in's options, and those places run 1, 2, ... without gaps.
+constexpr bool EachFieldHasOneSoundRow() {
+  int options = 0;
+  for (size_t i = 0; i < kCartFields.size(); ++i) {
+    const CartField& row = kCartFields[i];
+    const SettingsMember& m = row.field;
+    const bool kindFits = row.kind == FieldKind::kInt || row.kind == FieldKind::kFlag
+                              ? m.integer != nullptr
+                          : row.kind == FieldKind::kColor    ? m.color != nullptr
+                          : row.kind == FieldKind::kText     ? m.text != nullptr
+                          : row.kind == FieldKind::kTextList ? m.list != nullptr
+                          : row.kind == FieldKind::kProducts ? m.products != nullptr
+                                                             : m.rect != nullptr;
+    if (m.Count() != 1 || !kindFits || (i > 0 && row.stored && !kCartFields[i - 1].stored)) return false;
+    if ((row.control != 0 || row.pluginOrder != 0) && row.kind != FieldKind::kFlag) return false;
+    for (size_t j = 0; j < i; ++j) {
+      if (kCartFields[j].name == row.name) return false;
+    }
+    options += row.pluginOrder != 0;
+  }
+  for (int order = 1; order <= options; ++order) {
+    int found = 0;
+    for (const CartField& row : kCartFields) found += row.pluginOrder == order;
+    if (found != 1) return false;
+  }
+  return true;
+}
+static_assert(EachFieldHasOneSoundRow());
+
+// The flag a row names, as a field of the Options page's record; only for
+// rows with a check box there, whose fields all belong to CartOptions.
+inline int32_t CartOptions::*OptionFlag(const CartField& row) {
+  return static_cast<int32_t CartOptions::*>(row.field.integer);
+}
 
 // The labels and the messages each have a category on the Style page.
 enum class TextKind { kLabel, kMessage };

@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "model/field_member.h"
 #include "ostrel/types.h"
 
 namespace mervane {
@@ -42,15 +43,7 @@ struct CFontStyle {
 // How the Style page edits a value.
 enum class StyleEditor { kText, kNumber, kColor, kYesNo, kFontName, kFontSize };
 
-// A field of CFontStyle, by its type: exactly one of the three is set.
-struct StyleMember {
-  constexpr StyleMember(OColor CFontStyle::*m) : color(m) {}
-  constexpr StyleMember(OString CFontStyle::*m) : text(m) {}
-  constexpr StyleMember(int32_t CFontStyle::*m) : integer(m) {}
-  OColor CFontStyle::*color = nullptr;
-  OString CFontStyle::*text = nullptr;
-  int32_t CFontStyle::*integer = nullptr;
-};
+using StyleMember = FieldMember<CFontStyle>;
 
 struct StyleField {
   StyleMember field;
@@ -90,6 +83,9 @@ inline constexpr std::array<StyleField, 11> kStyleFields = {{
 }};
 
 #undef MERVANE_FIELD
+
+// The fewest bytes a stored style takes.
+inline constexpr uint64_t kShortestStoredStyle = ShortestStoredRows(kStyleFields);
 
 }  // namespace mervane
 

@@ -2,10 +2,13 @@
 #ifndef MERVANE_MODEL_PRODUCT_H_
 #define MERVANE_MODEL_PRODUCT_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
+#include "model/field_member.h"
 #include "ostrel/types.h"
 
 namespace mervane {
@@ -25,8 +28,8 @@ struct CProduct {
   OStringList reservedList1;
   OStringList reservedList2;
 
-  // Version 100, nine strings in storage order (which differs from the field
-  // order above), then the two lists. The version read back is ignored.
+  // Version 100, then the fields in the order of kProductFields (which
+  // differs from the order above). The version read back is ignored.
   void Serialize(Archive& ar);
 
   bool operator==(const CProduct&) const = default;
@@ -56,9 +59,36 @@ class ProductList {
   std::vector<CProduct> items_;
 };
 
-// Bytes that the smallest product a load accepts takes: version, nine empty
-// strings of one byte each (8-bit form) and two empty lists.
-constexpr uint64_t kShortestStoredProduct = 4 + 9 * 1 + 2 * 2;
+using ProductMember = FieldMember<CProduct>;
+
+struct ProductField {
+  ProductMember field;
+  std::string_view name;  // the field's name, also its key in a cart definition
+  bool picture;           // a local path, which a definition keeps relative to itself
+};
+
+#define MERVANE_FIELD(member) &CProduct::member, #member
+
+// One row per field, in storage order.
+inline constexpr std::array<ProductField, 11> kProductFields = {{
+    {MERVANE_FIELD(name), false},
+    {MERVANE_FIELD(description), false},
+    {MERVANE_FIELD(reserved2), false},
+    {MERVANE_FIELD(productId), false},
+    {MERVANE_FIELD(image), true},
+    {MERVANE_FIELD(price), false},
+    {MERVANE_FIELD(reserved1), false},
+    {MERVANE_FIELD(reserved3), false},
+    {MERVANE_FIELD(category), false},
+    {MERVANE_FIELD(reservedList1), false},
+    {MERVANE_FIELD(reservedList2), false},
+}};
+
+#undef MERVANE_FIELD
+
+// Bytes that the smallest product a load accepts takes: the version and
+// its fields.
+inline constexpr uint64_t kShortestStoredProduct = 4 + ShortestStoredRows(kProductFields);
 
 }  // namespace mervane
 

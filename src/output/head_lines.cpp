@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
+#include "framework/text.h"
 #include "model/publish_folders.h"
 
 namespace mervane {
 
 namespace {
 
-const OChar kCartScriptName[] = OSTR("jquery.mervane-2.0.js");
 const OChar kSharedJQuery[] = OSTR("jquery-1.9.1.min.js");
 
 // "folder/" for a non-empty folder, nothing otherwise.
@@ -27,7 +27,7 @@ OString BuildHeaderHtml(const CartSettings& settings) {
   out += OSTR("\" rel=\"stylesheet\" type=\"text/css\">\r\n");
   out += OSTR("<script type=\"text/javascript\" src=\"");
   out += FolderPrefix(settings, OSTR("x.js"));
-  out += kCartScriptName;
+  out += FromAscii(kCartScriptFileName);
   out += OSTR("\"></script>\r\n");
   return out;
 }

@@ -5,11 +5,19 @@
 #include "framework/text.h"
 #include "model/cart_settings.h"
 #include "ostrel/types.h"
+#include "output/quoting.h"
 
 namespace mervane {
 
 // A form, the "$ID$" container and one hidden input per product.
 OString BuildPageMarkup(const CartSettings& settings);
+
+// A product's id and price stand as typed in double-quoted attributes; its
+// other texts are encoded.
+inline constexpr Quoting kProductIdAttribute{OSTR("\""), OSTR(""), false,
+                                             "the page markup's pid attribute"};
+inline constexpr Quoting kProductPriceAttribute{OSTR("\""), OSTR(""), false,
+                                                "the page markup's pprice attribute"};
 
 // Makes text safe for an HTML attribute value; line feeds become "<br>".
 OString EncodeHtml(const OString& text);

@@ -1,8 +1,8 @@
 #include "output/ready_script.h"
 
 #include "framework/text_length.h"
+#include "model/gateways.h"
 #include "model/product_walk.h"
-#include "publish/gateways.h"
 
 namespace mervane {
 
@@ -10,20 +10,28 @@ namespace {
 
 const OChar* Switch(int32_t flag) { return flag != 0 ? OSTR("true") : OSTR("false"); }
 
-// Starts the cart plug-in on the widget's container; a gateway's cart hands
-// its checkout to cartCheckout.
+// The row of the plug-in's option at `order` (1, 2, ...), or null past the
+// last one.
+const CartField* PluginOption(int order) {
+  for (const CartField& row : kCartFields) {
+    if (row.pluginOrder == order) return &row;
+  }
+  return nullptr;
+}
+
+// Starts the cart plug-in on the widget's container with its options; a
+// gateway's cart hands its checkout to cartCheckout.
 template <typename Out>
 void AppendPluginCall(Out& out, const CartSettings& s) {
   out += OSTR("   $(\"#$ID$\").mervane(\r\n");
   out += OSTR("   {\r\n");
-  out += OSTR("         enableImage: ");
-  out += Switch(s.enableImage);
-  out += OSTR(",\r\n         enableImageTooltip: ");
-  out += Switch(s.enableImageTooltip);
-  out += OSTR(",\r\n         enableSearch: ");
-  out += Switch(s.enableSearch);
-  out += OSTR(",\r\n         enableCategoryFilter: ");
-  out += Switch(s.enableCategoryFilter);
+  for (int order = 1; const CartField* row = PluginOption(order); ++order) {
+    if (order > 1) out += OSTR(",\r\n");
+    out += OSTR("         ");
+    for (char c : row->name) out += static_cast<OChar>(c);
+    out += OSTR(": ");
+    out += Switch(s.*row->field.integer);
+  }
   if (s.paymentProcessor != kBuiltInScript) {
     out += OSTR(",\r\n");
     out += OSTR("         onCheckout: function(Obj){ cartCheckout(Obj); }\r\n");
@@ -208,10 +216,6 @@ void AppendCheckout(Out& out, const CartSettings& s) {
   out += OSTR("      $('body').append(form);\r\n");
   out += OSTR("      $(form).submit();\r\n");
   out += OSTR("   }\r\n");
-}
-
-bool HandsOffCheckout(int32_t processor) {
-  return processor >= kAuthorizeNet && processor <= kOtherTarget;
 }
 
 

@@ -3,6 +3,7 @@
 #ifndef MERVANE_PLATFORM_FILES_H_
 #define MERVANE_PLATFORM_FILES_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,9 +19,9 @@ OChar PathSeparator();
 // Windows; "/" and "\\" elsewhere, where a project may hold either kind.
 const OChar* FileNameSeparators();
 
-// The path lower-cased as far as the file system tells case apart: the
-// whole path where names ignore case (Windows), else only the file name.
-OString ToLowerFileName(const OString& path);
+// Where the part of a path that publishing lower-cases begins: 0 where
+// names ignore case (Windows), so the whole path; elsewhere the file name.
+size_t LowerCaseFrom(const OString& path);
 
 // Creates one folder. False when it exists or cannot be created.
 bool CreateFolder(const OString& path);

@@ -20,16 +20,9 @@ struct StylePageCopies {
   OString phpFileName;
 };
 
-struct OptionsPageCopies {
-  int32_t paymentProcessor = 0;
-  OString checkoutUrl;
-  OString checkoutScript;  // the full default text when the cart's is empty
-  OStringList hiddenFields;
-  int32_t enableCategoryFilter = 1;
-  int32_t enableImage = 1;
-  int32_t enableImageTooltip = 1;
-  int32_t enableSearch = 1;
-};
+// The Options page edits the cart's options record; its checkout script is
+// the full default text when the cart's is empty.
+using OptionsPageCopies = CartOptions;
 
 struct PageCopies {
   ProductList products;

@@ -1,7 +1,7 @@
 #include "properties/processor_presets.h"
 
 #include "model/cart_settings.h"
-#include "publish/gateways.h"
+#include "model/gateways.h"
 
 namespace mervane {
 

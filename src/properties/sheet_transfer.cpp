@@ -20,22 +20,8 @@ StylePageCopies StyleCopiesOf(const CartSettings& settings) {
   return style;
 }
 
-// The Options page's copies carry the cart's field names.
-template <typename From, typename To>
-void CopyOptionFields(const From& from, To& to) {
-  to.paymentProcessor = from.paymentProcessor;
-  to.checkoutUrl = from.checkoutUrl;
-  to.checkoutScript = from.checkoutScript;
-  to.hiddenFields = from.hiddenFields;
-  to.enableCategoryFilter = from.enableCategoryFilter;
-  to.enableImage = from.enableImage;
-  to.enableImageTooltip = from.enableImageTooltip;
-  to.enableSearch = from.enableSearch;
-}
-
 OptionsPageCopies OptionsCopiesOf(const CartSettings& settings) {
-  OptionsPageCopies options;
-  CopyOptionFields(settings, options);
+  OptionsPageCopies options = settings;
   options.checkoutScript = ShownCheckoutScript(settings.checkoutScript);
   return options;
 }
@@ -53,7 +39,7 @@ void CopyStyleBack(const StylePageCopies& style, CartSettings& settings) {
 }
 
 void CopyOptionsBack(const OptionsPageCopies& options, CartSettings& settings) {
-  CopyOptionFields(options, settings);
+  static_cast<CartOptions&>(settings) = options;
   settings.checkoutScript = StoredCheckoutScript(options.checkoutScript);
 }
 

@@ -50,7 +50,7 @@ StyleValue ValueOfCell(const CExtGridCell& cell) {
 
 CExtPropertyValue* AddStyleItem(const StylePageCopies& copies, const std::vector<FontFace>& faces,
                                 CExtPropertyCategory& category, const StyleItem& item) {
-  StyleValue value = ReadStyleValue(copies, category.Name(), item.name);
+  StyleValue value = ReadStyleValue(copies, item);
   int32_t number = static_cast<int32_t>(value.number);
   switch (item.editor) {
     case StyleEditor::kText:
@@ -141,20 +141,22 @@ CExtPropertyValue* AddFontSizeProperty(CExtPropertyCategory& category, int32_t f
 std::unique_ptr<CExtPropertyStore> BuildStyleStore(const StylePageCopies& copies,
                                                    const std::vector<FontFace>& faces) {
   auto store = std::make_unique<CExtPropertyStore>(kStyleStoreName);
+  size_t number = 0;
   for (const StyleCategory& category : StyleCategories()) {
     CExtPropertyCategory* added = store->AddCategory(category.name, OString());
-    for (const StyleItem& item : category.items) AddStyleItem(copies, faces, *added, item);
+    for (const StyleItem& item : category.items)
+      AddStyleItem(copies, faces, *added, item)->SetTag(number++);
   }
   return store;
 }
 
 bool WriteStyleItem(StylePageCopies& copies, const CExtPropertyItem& item) {
   if (item.IsCategory()) return false;
-  const CExtGridCell* cell = static_cast<const CExtPropertyValue&>(item).ValueActive();
-  const CExtPropertyItem* category = item.Parent();
-  while (category != nullptr && !category->IsCategory()) category = category->Parent();
-  if (cell == nullptr || category == nullptr) return false;
-  return WriteStyleValue(copies, category->Name(), item.Name(), ValueOfCell(*cell));
+  const auto& value = static_cast<const CExtPropertyValue&>(item);
+  const StyleItem* styleItem = StyleItemNumbered(value.Tag());
+  if (value.ValueActive() == nullptr || styleItem == nullptr) return false;
+  WriteStyleValue(copies, *styleItem, ValueOfCell(*value.ValueActive()));
+  return true;
 }
 
 }  // namespace mervane

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <string_view>
+#include <stdexcept>
 
 #include "framework/text.h"
 #include "model/cart_settings.h"
@@ -11,88 +11,98 @@ namespace mervane {
 
 namespace {
 
-using Name = std::basic_string_view<OChar>;
+const StyleItem kPaddingItem = {OSTR("Padding"), OSTR("Specifies padding between items."),
+                                StyleEditor::kNumber, StyleSource::kPadding};
+const StyleItem kCssFileItem = {OSTR("Filename CSS"), OSTR("Specifies the CSS filename"),
+                                StyleEditor::kText, StyleSource::kCssFileName};
 
-const StyleItem kPaddingItem = {OSTR("Padding"), OSTR("Specifies padding between items."), StyleEditor::kNumber};
-const StyleItem kCssFileItem = {OSTR("Filename CSS"), OSTR("Specifies the CSS filename"), StyleEditor::kText};
+// What a category shows: the page's own two items, the labels or the
+// messages, or the fields of one style (in the order given, the "Main"
+// category under its own names for the hover colours).
+enum class CategoryContent { kMiscellaneous, kLabels, kMessages, kStyle };
 
-// A style category: its name, the style it stands for (by its member) and
-// the style items it shows.
-struct StyleCategoryRule {
+struct CategoryRule {
   const OChar* name;
-  CFontStyle CartSettings::*style;
-  std::initializer_list<Name> items;
+  CategoryContent content;
+  CFontStyle CartSettings::*style = nullptr;
+  bool tabNames = false;
+  std::initializer_list<StyleMember> fields = {};
 };
 
-const StyleCategoryRule kStyleCategories[] = {
-    {OSTR("Buttons"), &CartSettings::buttonsStyle,
-     {OSTR("BackgroundColor"), OSTR("BackgroundColorHover"), OSTR("Bold"), OSTR("BorderColor"),
-      OSTR("BorderRadius"), OSTR("FontName"), OSTR("FontSize"), OSTR("Italic"), OSTR("TextColor"),
-      OSTR("TextColorHover"), OSTR("Underline")}},
-    {OSTR("Checkout Button"), &CartSettings::checkoutButtonStyle,
-     {OSTR("BackgroundColor"), OSTR("BackgroundColorHover"), OSTR("Bold"), OSTR("BorderColor"),
-      OSTR("BorderRadius"), OSTR("FontName"), OSTR("FontSize"), OSTR("Italic"), OSTR("TextColor"),
-      OSTR("TextColorHover"), OSTR("Underline")}},
-    {OSTR("Main"), &CartSettings::mainStyle,
-     {OSTR("BackgroundColor"), OSTR("Bold"), OSTR("BorderColor"), OSTR("FontName"), OSTR("FontSize"),
-      OSTR("Italic"), OSTR("TabBackgroundColor"), OSTR("TabTextColor"), OSTR("TextColor")}},
-    {OSTR("Message Bar"), &CartSettings::messageBarStyle,
-     {OSTR("BackgroundColor"), OSTR("Bold"), OSTR("BorderColor"), OSTR("BorderRadius"),
-      OSTR("FontName"), OSTR("FontSize"), OSTR("Italic"), OSTR("TextColor"), OSTR("Underline")}},
-    {OSTR("Products"), &CartSettings::productsStyle,
-     {OSTR("BackgroundColor"), OSTR("Bold"), OSTR("BorderColor"), OSTR("FontName"), OSTR("FontSize"),
-      OSTR("Italic"), OSTR("TextColor"), OSTR("Underline")}},
+using S = CFontStyle;
+
+// In the order the page shows them; a style's fields in the order of their
+// item names.
+const CategoryRule kCategories[] = {
+    {OSTR("Miscellaneous"), CategoryContent::kMiscellaneous},
+    {OSTR("Buttons"), CategoryContent::kStyle, &CartSettings::buttonsStyle, false,
+     {&S::backgroundColor, &S::backgroundColorHover, &S::bold, &S::borderColor,
+      &S::borderRadius, &S::fontName, &S::fontSize, &S::italic, &S::textColor,
+      &S::textColorHover, &S::underline}},
+    {OSTR("Checkout Button"), CategoryContent::kStyle, &CartSettings::checkoutButtonStyle, false,
+     {&S::backgroundColor, &S::backgroundColorHover, &S::bold, &S::borderColor,
+      &S::borderRadius, &S::fontName, &S::fontSize, &S::italic, &S::textColor,
+      &S::textColorHover, &S::underline}},
+    {OSTR("Main"), CategoryContent::kStyle, &CartSettings::mainStyle, true,
+     {&S::backgroundColor, &S::bold, &S::borderColor, &S::fontName, &S::fontSize, &S::italic,
+      &S::backgroundColorHover, &S::textColorHover, &S::textColor}},
+    {OSTR("Message Bar"), CategoryContent::kStyle, &CartSettings::messageBarStyle, false,
+     {&S::backgroundColor, &S::bold, &S::borderColor, &S::borderRadius, &S::fontName,
+      &S::fontSize, &S::italic, &S::textColor, &S::underline}},
+    {OSTR("Labels"), CategoryContent::kLabels},
+    {OSTR("Messages"), CategoryContent::kMessages},
+    {OSTR("Products"), CategoryContent::kStyle, &CartSettings::productsStyle, false,
+     {&S::backgroundColor, &S::bold, &S::borderColor, &S::fontName, &S::fontSize, &S::italic,
+      &S::textColor, &S::underline}},
 };
 
-// The style field an item edits, by the item's name, or null.
-const StyleField* StyleFieldOfItem(Name name) {
+const StyleField& RowOf(const StyleMember& m) {
   for (const StyleField& f : kStyleFields) {
-    if (name == f.item || (f.tabItem != nullptr && name == f.tabItem)) return &f;
+    if (f.field.color == m.color && f.field.text == m.text && f.field.integer == m.integer)
+      return f;
   }
-  return nullptr;
+  throw std::logic_error("a style category names a field without a row");
 }
 
-StyleItem StyleItemNamed(Name name) {
-  const StyleField* f = StyleFieldOfItem(name);
-  return {name.data(), f->description, f->editor};  // kStyleCategories names only fields
+size_t StyleRowOf(CFontStyle CartSettings::*style) {
+  for (size_t i = 0; i < kCartStyles.size(); ++i) {
+    if (kCartStyles[i].field == style) return i;
+  }
+  throw std::logic_error("a style category names a style without a row");
 }
 
-StyleCategory StyleCategoryFrom(const StyleCategoryRule& rule) {
+void AddStyleFields(StyleCategory& category, const CategoryRule& rule) {
+  const size_t style = StyleRowOf(rule.style);
+  for (const StyleMember& m : rule.fields) {
+    const StyleField& f = RowOf(m);
+    const OChar* name = rule.tabNames && f.tabItem != nullptr ? f.tabItem : f.item;
+    category.items.push_back({name, f.description, f.editor, StyleSource::kStyle, style, &f});
+  }
+}
+
+void AddTexts(StyleCategory& category, TextKind kind) {
+  for (size_t i = 0; i < kCartTexts.size(); ++i) {
+    const CartText& t = kCartTexts[i];
+    if (t.kind == kind)
+      category.items.push_back({t.item, t.description, StyleEditor::kText, StyleSource::kText, i});
+  }
+}
+
+StyleCategory CategoryFrom(const CategoryRule& rule) {
   StyleCategory category{rule.name, {}};
-  for (Name name : rule.items) category.items.push_back(StyleItemNamed(name));
-  return category;
-}
-
-StyleCategory TextCategory(const OChar* name, TextKind kind) {
-  StyleCategory category{name, {}};
-  for (const CartText& t : kCartTexts) {
-    if (t.kind == kind) category.items.push_back({t.item, t.description, StyleEditor::kText});
+  switch (rule.content) {
+    case CategoryContent::kMiscellaneous: category.items = {kCssFileItem, kPaddingItem}; break;
+    case CategoryContent::kLabels: AddTexts(category, TextKind::kLabel); break;
+    case CategoryContent::kMessages: AddTexts(category, TextKind::kMessage); break;
+    case CategoryContent::kStyle: AddStyleFields(category, rule); break;
   }
   return category;
 }
 
 std::vector<StyleCategory> BuildCategories() {
-  return {
-      {OSTR("Miscellaneous"), {kCssFileItem, kPaddingItem}},
-      StyleCategoryFrom(kStyleCategories[0]),
-      StyleCategoryFrom(kStyleCategories[1]),
-      StyleCategoryFrom(kStyleCategories[2]),
-      StyleCategoryFrom(kStyleCategories[3]),
-      TextCategory(OSTR("Labels"), TextKind::kLabel),
-      TextCategory(OSTR("Messages"), TextKind::kMessage),
-      StyleCategoryFrom(kStyleCategories[4]),
-  };
-}
-
-// The copy's style record that a category stands for, or null.
-CFontStyle* StyleOfCategory(StylePageCopies& copies, const OString& category) {
-  for (const StyleCategoryRule& rule : kStyleCategories) {
-    if (category != rule.name) continue;
-    for (size_t i = 0; i < kCartStyles.size(); ++i) {
-      if (kCartStyles[i].field == rule.style) return &copies.styles[i];
-    }
-  }
-  return nullptr;
+  std::vector<StyleCategory> categories;
+  for (const CategoryRule& rule : kCategories) categories.push_back(CategoryFrom(rule));
+  return categories;
 }
 
 // The field an item edits: one of a text, an integer or a colour.
@@ -100,26 +110,22 @@ struct FieldRef {
   OString* text = nullptr;
   int32_t* integer = nullptr;
   OColor* color = nullptr;
-  StyleEditor editor = StyleEditor::kText;
 };
 
-FieldRef FieldOfStyle(CFontStyle& style, const OString& item) {
-  const StyleField* f = StyleFieldOfItem(item);
-  if (f == nullptr) return {};
-  const StyleMember& m = f->field;
-  if (m.color != nullptr) return {nullptr, nullptr, &(style.*m.color), f->editor};
-  if (m.text != nullptr) return {&(style.*m.text), nullptr, nullptr, f->editor};
-  return {nullptr, &(style.*m.integer), nullptr, f->editor};
+FieldRef FieldOfStyle(CFontStyle& style, const StyleMember& m) {
+  if (m.color != nullptr) return {nullptr, nullptr, &(style.*m.color)};
+  if (m.text != nullptr) return {&(style.*m.text)};
+  return {nullptr, &(style.*m.integer)};
 }
 
-FieldRef FindField(StylePageCopies& copies, const OString& category, const OString& item) {
-  if (item == kPaddingItem.name) return {nullptr, &copies.padding, nullptr, StyleEditor::kNumber};
-  if (item == kCssFileItem.name) return {&copies.cssFileName};
-  for (size_t i = 0; i < kCartTexts.size(); ++i) {
-    if (item == kCartTexts[i].item) return {&copies.texts[i]};
+FieldRef FieldOf(StylePageCopies& copies, const StyleItem& item) {
+  switch (item.source) {
+    case StyleSource::kPadding: return {nullptr, &copies.padding};
+    case StyleSource::kCssFileName: return {&copies.cssFileName};
+    case StyleSource::kText: return {&copies.texts.at(item.row)};
+    case StyleSource::kStyle: return FieldOfStyle(copies.styles.at(item.row), item.field->field);
   }
-  CFontStyle* style = StyleOfCategory(copies, category);
-  return style != nullptr ? FieldOfStyle(*style, item) : FieldRef{};
+  return {};
 }
 
 int32_t DecimalValue(const OString& text) {
@@ -143,39 +149,41 @@ const std::vector<StyleCategory>& StyleCategories() {
   return categories;
 }
 
-StyleValue ReadStyleValue(const StylePageCopies& copies, const OString& category,
-                          const OString& item) {
-  // FindField only locates the field; nothing is written through it here.
-  FieldRef field = FindField(const_cast<StylePageCopies&>(copies), category, item);
+const StyleItem* StyleItemNumbered(size_t number) {
+  for (const StyleCategory& category : StyleCategories()) {
+    if (number < category.items.size()) return &category.items[number];
+    number -= category.items.size();
+  }
+  return nullptr;
+}
+
+StyleValue ReadStyleValue(const StylePageCopies& copies, const StyleItem& item) {
+  // FieldOf only locates the field; nothing is written through it here.
+  const FieldRef field = FieldOf(const_cast<StylePageCopies&>(copies), item);
   StyleValue value;
   if (field.text != nullptr) value.text = *field.text;
   if (field.color != nullptr) value.number = *field.color;
   if (field.integer != nullptr) value.number = *field.integer;
-  if (field.editor == StyleEditor::kFontSize) value.text = IntToText(value.number);
+  if (item.editor == StyleEditor::kFontSize) value.text = IntToText(value.number);
   return value;
 }
 
-bool WriteStyleValue(StylePageCopies& copies, const OString& category,
-                     const OString& item, const StyleValue& value) {
-  FieldRef field = FindField(copies, category, item);
-  if (field.text == nullptr && field.integer == nullptr && field.color == nullptr) {
-    return false;
-  }
+void WriteStyleValue(StylePageCopies& copies, const StyleItem& item, const StyleValue& value) {
+  const FieldRef field = FieldOf(copies, item);
   // A list with nothing selected shows the value it opened with as its text:
   // writing that text keeps the field, and restores it after a reset.
-  bool isList = field.editor == StyleEditor::kFontName || field.editor == StyleEditor::kFontSize;
-  if (isList && !value.selected && value.text.empty()) return true;
+  const bool isList = item.editor == StyleEditor::kFontName || item.editor == StyleEditor::kFontSize;
+  if (isList && !value.selected && value.text.empty()) return;
   if (field.text != nullptr) *field.text = value.text;
   if (field.color != nullptr) *field.color = static_cast<OColor>(value.number);
-  if (field.integer == nullptr) return true;
-  if (field.editor == StyleEditor::kFontSize) {
+  if (field.integer == nullptr) return;
+  if (item.editor == StyleEditor::kFontSize) {
     *field.integer = DecimalValue(value.text);
-  } else if (field.editor == StyleEditor::kYesNo) {
+  } else if (item.editor == StyleEditor::kYesNo) {
     *field.integer = value.number != 0 ? 1 : 0;
   } else {
     *field.integer = static_cast<int32_t>(value.number);
   }
-  return true;
 }
 
 }  // namespace mervane

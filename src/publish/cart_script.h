@@ -4,12 +4,20 @@
 
 #include "model/cart_settings.h"
 #include "ostrel/types.h"
+#include "output/quoting.h"
 
 namespace mervane {
 
 // Replaces each text's placeholder by the text, exactly as typed, one
 // placeholder after the other in the order of kCartTexts.
 OString FillCartScriptPlaceholders(const CartSettings& settings, OString script);
+
+// A text stands as typed in the string literal that its row's quote
+// delimits.
+constexpr Quoting CartScriptQuoting(const CartText& text) {
+  return {text.quote == '"' ? kDoubleQuotedScript : kSingleQuotedScript, OSTR(""), false,
+          "its quoted string in the cart script"};
+}
 
 }  // namespace mervane
 

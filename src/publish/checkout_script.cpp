@@ -40,21 +40,18 @@ class PhpLiteralBody {
   OStringView special_;
 };
 
-constexpr OStringView kSingleQuoteSpecial = OSTR("\\'");
-constexpr OStringView kDoubleQuoteSpecial = OSTR("\\\"$");
-
 // One "   \"id\" =>array(...)" entry of the PHP product table.
 template <typename Out>
 void AppendProductEntry(Out& out, const CProduct& p) {
   out += OSTR("   \"");
-  PhpLiteralBody<Out>(out, kDoubleQuoteSpecial) += p.productId;
+  PhpLiteralBody<Out>(out, kCheckoutTableKey.escaped) += p.productId;
   out += OSTR("\" =>array('product_id'=>'");
-  PhpLiteralBody<Out>(out, kSingleQuoteSpecial) += p.productId;
+  PhpLiteralBody<Out>(out, kCheckoutTableValue.escaped) += p.productId;
   out += OSTR("', 'product_name'=>'");
-  PhpLiteralBody<Out> name(out, kSingleQuoteSpecial);
+  PhpLiteralBody<Out> name(out, kCheckoutTableValue.escaped);
   AppendEncodedHtml(name, p.name);
   out += OSTR("', 'product_price'=>'");
-  PhpLiteralBody<Out>(out, kSingleQuoteSpecial) += p.price;
+  PhpLiteralBody<Out>(out, kCheckoutTableValue.escaped) += p.price;
   out += OSTR("')");
 }
 

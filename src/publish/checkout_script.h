@@ -7,8 +7,17 @@
 #include "model/cart_settings.h"
 #include "model/product.h"
 #include "ostrel/types.h"
+#include "output/quoting.h"
 
 namespace mervane {
+
+// The product table's key (a product id) stands in a double-quoted PHP
+// string, its values in single-quoted ones; the generator escapes every
+// character that would end them or be read as an escape or a variable.
+inline constexpr Quoting kCheckoutTableKey{OSTR("\\\"$"), OSTR("\\\"$"), false,
+                                           "the checkout script's product table"};
+inline constexpr Quoting kCheckoutTableValue{OSTR("\\'"), OSTR("\\'"), false,
+                                             "the checkout script's product table"};
 
 // The default script text, the same on every call ("\r\n" line ends).
 OString GetDefaultCheckoutScript();

@@ -14,7 +14,6 @@ namespace mervane {
 
 namespace {
 
-constexpr std::string_view kCartScriptName = "jquery.mervane-2.0.js";
 constexpr std::string_view kCartScriptType = "JS";
 
 // Each picture goes by its own file name into its type's sub-folder; a copy
@@ -31,8 +30,8 @@ void CopyPictures(const CartSettings& settings, const OString& folder) {
 // The raw resource is extracted first, then read back, filled and rewritten.
 void PublishCartScript(const CartSettings& settings, const OString& folder) {
   OString sub = PrepareImagesFolder(settings.publishFolders, folder, OSTR("x.js"));
-  ExtractResourceFile(kCartScriptName, kCartScriptType, folder + sub);
-  OString path = JoinPath(folder, sub + FromAscii(kCartScriptName));
+  ExtractResourceFile(kCartScriptFileName, kCartScriptType, folder + sub);
+  OString path = JoinPath(folder, sub + FromAscii(kCartScriptFileName));
   WriteTextFile(path, FillCartScriptPlaceholders(settings, ReadAnsiTextFile(path)));
 }
 

@@ -39,7 +39,9 @@ int32_t ExtractResourceFile(std::string_view name, std::string_view type,
                             const OString& folder) {
   std::string bytes;
   if (!platform::LoadModuleResource(name, type, bytes)) return 1;
-  OString target = platform::ToLowerFileName(JoinPath(folder, FromAscii(name)));
+  OString target = JoinPath(folder, FromAscii(name));
+  const size_t lowered = platform::LowerCaseFrom(target);
+  target.replace(lowered, OString::npos, ToLower(target.substr(lowered)));
   return platform::WriteFileBytes(target, bytes) ? 1 : 0;
 }
 

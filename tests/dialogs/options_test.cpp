@@ -2,8 +2,8 @@
 // field, the switches and both editors on the real sheet.
 #include <gtest/gtest.h>
 
+#include "model/gateways.h"
 #include "publish/checkout_script.h"
-#include "publish/gateways.h"
 #include "resources/resource_ids.h"
 #include "sheet_harness.h"
 

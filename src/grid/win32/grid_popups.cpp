@@ -7,8 +7,11 @@
 #include <iterator>
 
 #include "grid/win32/message_guard.h"
+#include "platform/win32/this_module.h"
 
 namespace mervane {
+
+using platform::ThisModule;
 
 namespace {
 
@@ -35,15 +38,6 @@ const COLORREF kPalette[CExtGridColorPopup::kButtonPlace] = {
 COLORREF* CustomColors() {
   static COLORREF colors[16] = {};
   return colors;
-}
-
-// The module that holds this code, where the popup's window class lives.
-HINSTANCE ThisModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&ThisModule), &module);
-  return module;
 }
 
 }  // namespace

@@ -5,8 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
-
-#include "framework/text.h"
+#include <filesystem>
+#include <string>
 
 namespace mervane::platform {
 
@@ -34,8 +34,20 @@ class Descriptor {
   int fd_;
 };
 
+// The file name as the system takes it (UTF-8); false for a name that has
+// none, such as one holding an unpaired surrogate.
+bool NativeName(const OString& path, std::string& name) {
+  try {
+    name = std::filesystem::path(path).string();
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
 int Open(const OString& path, int flags) {
-  return ::open(ToUtf8(path).c_str(), flags | O_CLOEXEC, 0666);
+  std::string name;
+  return NativeName(path, name) ? ::open(name.c_str(), flags | O_CLOEXEC, 0666) : -1;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -54,14 +66,14 @@ OChar PathSeparator() { return u'/'; }
 
 const OChar* FileNameSeparators() { return u"/\\"; }
 
-OString ToLowerFileName(const OString& path) {
+size_t LowerCaseFrom(const OString& path) {
   size_t slash = path.rfind(u'/');
-  size_t start = slash == OString::npos ? 0 : slash + 1;
-  return path.substr(0, start) + ToLower(path.substr(start));
+  return slash == OString::npos ? 0 : slash + 1;
 }
 
 bool CreateFolder(const OString& path) {
-  return ::mkdir(ToUtf8(path).c_str(), 0777) == 0;
+  std::string name;
+  return NativeName(path, name) && ::mkdir(name.c_str(), 0777) == 0;
 }
 
 // The source is read whole before the destination is truncated, so copying

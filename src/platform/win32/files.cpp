@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include "framework/text.h"
-
 namespace mervane::platform {
 
 namespace {
@@ -37,7 +35,7 @@ OChar PathSeparator() { return L'\\'; }
 
 const OChar* FileNameSeparators() { return L"\\"; }
 
-OString ToLowerFileName(const OString& path) { return ToLower(path); }
+size_t LowerCaseFrom(const OString&) { return 0; }
 
 bool CreateFolder(const OString& path) {
   return CreateDirectoryW(path.c_str(), nullptr) != 0;

@@ -1,20 +1,20 @@
 #include <windows.h>
 
 #include "platform/platform.h"
+#include "platform/win32/this_module.h"
 #include "resources/resource_ids.h"
 
 namespace mervane::platform {
 
-namespace {
-
-// The library's own module, found from an address inside it.
-HMODULE ThisModule() {
+HINSTANCE ThisModule() {
   HMODULE module = nullptr;
   GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
                          GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
                      reinterpret_cast<LPCWSTR>(&ThisModule), &module);
   return module;
 }
+
+namespace {
 
 std::wstring Widen(std::string_view ascii) {
   return std::wstring(ascii.begin(), ascii.end());

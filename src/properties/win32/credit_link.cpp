@@ -82,7 +82,7 @@ LRESULT HandleSheetMessage(HWND sheet, UINT message, WPARAM wParam, LPARAM lPara
 // On the link: the hand pointer, a left press, Enter or Space opens the
 // guide, and the focus shows when Tab brings it here. The dialog manager
 // takes Enter for the default button unless the link asks for it.
-LRESULT HandleLinkMessage(HWND link, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleLinkMessage(HWND link, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR) {
   switch (message) {
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(EditorModule(), MAKEINTRESOURCEW(IDR_HAND_CURSOR)));
@@ -114,20 +114,6 @@ LRESULT HandleLinkMessage(HWND link, UINT message, WPARAM wParam, LPARAM lParam)
   return DefSubclassProc(link, message, wParam, lParam);
 }
 
-LRESULT CALLBACK SheetProcedure(HWND sheet, UINT message, WPARAM wParam, LPARAM lParam,
-                                UINT_PTR, DWORD_PTR font) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(sheet, &SheetProcedure, kSubclassId);
-  return GuardedInSheet(
-      sheet, [&] { return HandleSheetMessage(sheet, message, wParam, lParam, font); });
-}
-
-LRESULT CALLBACK LinkProcedure(HWND link, UINT message, WPARAM wParam, LPARAM lParam,
-                               UINT_PTR, DWORD_PTR) {
-  if (message == WM_NCDESTROY) RemoveWindowSubclass(link, &LinkProcedure, kSubclassId);
-  return GuardedInSheet(GetParent(link),
-                        [&] { return HandleLinkMessage(link, message, wParam, lParam); });
-}
-
 }  // namespace
 
 void AddCreditLink(HWND sheet) {
@@ -144,8 +130,8 @@ void AddCreditLink(HWND sheet) {
   SetWindowPos(link, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HFONT font = UnderlinedCopyOf(FontOf(sheet));
   SendMessageW(link, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  SetWindowSubclass(sheet, &SheetProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(font));
-  SetWindowSubclass(link, &LinkProcedure, kSubclassId, 0);
+  SubclassInSheet<HandleSheetMessage>(sheet, kSubclassId, reinterpret_cast<DWORD_PTR>(font));
+  SubclassInSheet<HandleLinkMessage>(link, kSubclassId, 0);
   MarkAsLink(link, kCreditText, OpenHelpDocument);
 }
 

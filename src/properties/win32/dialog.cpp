@@ -1,16 +1,11 @@
 #include "properties/win32/dialog.h"
 
+#include "platform/win32/this_module.h"
 #include "properties/win32/shell_open.h"
 
 namespace mervane {
 
-HINSTANCE EditorModule() {
-  HMODULE module = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                         GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&EditorModule), &module);
-  return module;
-}
+HINSTANCE EditorModule() { return platform::ThisModule(); }
 
 std::wstring Dialog::ItemText(int id) const {
   HWND item = Item(id);

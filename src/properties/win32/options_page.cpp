@@ -7,22 +7,6 @@
 
 namespace mervane {
 
-namespace {
-
-struct Switch {
-  int id;
-  int32_t OptionsPageCopies::*flag;
-};
-
-constexpr Switch kSwitches[] = {
-    {IDC_OPTIONS_IMAGE, &OptionsPageCopies::enableImage},
-    {IDC_OPTIONS_IMAGE_TOOLTIP, &OptionsPageCopies::enableImageTooltip},
-    {IDC_OPTIONS_SEARCH, &OptionsPageCopies::enableSearch},
-    {IDC_OPTIONS_CATEGORY_FILTER, &OptionsPageCopies::enableCategoryFilter},
-};
-
-}  // namespace
-
 bool CMervanePage3::OnInitDialog() {
   for (const auto& entry : ProcessorEntries()) {
     const OString text(entry);
@@ -38,8 +22,9 @@ void CMervanePage3::ShowCopies() const {
                       static_cast<WPARAM>(copies_.paymentProcessor), 0);
   SetItemText(IDC_OPTIONS_URL, copies_.checkoutUrl);
   EnableWindow(Item(IDC_OPTIONS_URL), IsUrlEditable(copies_.paymentProcessor));
-  for (const Switch& s : kSwitches) {
-    CheckDlgButton(Window(), s.id, copies_.*s.flag != 0 ? BST_CHECKED : BST_UNCHECKED);
+  for (const CartField& row : kCartFields) {
+    if (row.control != 0)
+      CheckDlgButton(Window(), row.control, copies_.*OptionFlag(row) != 0 ? BST_CHECKED : BST_UNCHECKED);
   }
 }
 
@@ -49,8 +34,9 @@ void CMervanePage3::ReadControls() {
       SendDlgItemMessageW(Window(), IDC_OPTIONS_PROCESSOR, CB_GETCURSEL, 0, 0);
   if (picked != CB_ERR) copies_.paymentProcessor = static_cast<int32_t>(picked);
   copies_.checkoutUrl = ItemText(IDC_OPTIONS_URL);
-  for (const Switch& s : kSwitches) {
-    copies_.*s.flag = IsDlgButtonChecked(Window(), s.id) == BST_CHECKED ? 1 : 0;
+  for (const CartField& row : kCartFields) {
+    if (row.control != 0)
+      copies_.*OptionFlag(row) = IsDlgButtonChecked(Window(), row.control) == BST_CHECKED ? 1 : 0;
   }
 }
 

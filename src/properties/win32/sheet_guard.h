@@ -20,6 +20,26 @@ LRESULT GuardedInSheet(HWND sheet, Handler&& handler) noexcept {
   }
 }
 
+// What one of our subclass procedures does with a message; `data` is what
+// the window was subclassed with.
+using SheetHandler = LRESULT (*)(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 DWORD_PTR data);
+
+// The subclass procedure of `Handle`, on the sheet or on a control of it:
+// it removes itself as the window goes and guards the handler.
+template <SheetHandler Handle>
+LRESULT CALLBACK GuardedSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                 UINT_PTR id, DWORD_PTR data) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(window, &GuardedSubclass<Handle>, id);
+  return GuardedInSheet(GetAncestor(window, GA_ROOT),
+                        [&] { return Handle(window, message, wParam, lParam, data); });
+}
+
+template <SheetHandler Handle>
+void SubclassInSheet(HWND window, UINT_PTR id, DWORD_PTR data) {
+  SetWindowSubclass(window, &GuardedSubclass<Handle>, id, data);
+}
+
 }  // namespace mervane
 
 #endif  // MERVANE_PROPERTIES_WIN32_SHEET_GUARD_H_

@@ -107,19 +107,19 @@ TEST_F(Commands, BadDefinitionsAndCommandLinesExitWith2) {
   EXPECT_EQ(Ostrel({"render", Utf8(folder_ / "missing.json"), "html"}).status, 1);
 }
 
-// An apostrophe in an id breaks the checkout script's table: the import
-// warns and still takes the id as it is.
+// A double quote in an id breaks the page markup's pid attribute: the
+// import warns and still takes the id as it is.
 TEST_F(Commands, ImportProductsReplacesTheCatalogueAndWarnsAboutBreakingText) {
   const std::string table = Utf8(folder_.Write(
-      "products.csv", "name,price,image,productId\n\"Bun, iced\",0.90,img/bun.png,B'9\n"));
+      "products.csv", "name,price,image,productId\n\"Bun, iced\",0.90,img/bun.png,\"B\"\"9\"\n"));
   CommandResult run = Ostrel({"import-products", cart_, table});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "ostrel: warning: " + cart_ +
-                         ": product 1 \"B'9\" id holds an apostrophe ('), written unchanged "
-                         "into the checkout script's product table\n");
+                         ": product 1 \"B\"9\" id holds a double quote (\"), written unchanged "
+                         "into the page markup's pid attribute\n");
   mervane::CartSettings s = ReadDefinition(cart_);
   ASSERT_EQ(s.products.Size(), 1u);
-  EXPECT_EQ(s.products[0].productId, OSTR("B'9"));
+  EXPECT_EQ(s.products[0].productId, OSTR("B\"9"));
   EXPECT_EQ(s.products[0].image, PathForModule(folder_ / "img/bun.png"));
   EXPECT_EQ(s.labelCheckout, OSTR("Pay"));
 }

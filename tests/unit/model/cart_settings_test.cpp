@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <type_traits>
+#include <vector>
+
 #include "test_support.h"
 
 namespace mervane::testing {
@@ -137,6 +141,39 @@ TEST(CartSettingsTest, HugeProductCountFailsBeforeGrowingTheList) {
   target.products.Resize(3);
   EXPECT_EQ(LoadRecord(block, target), COstrelArchive::kEndOfFile);
   EXPECT_EQ(target.products.Size(), 3u);
+}
+
+// Every member of CartSettings has a row in one of its three tables: laid
+// end to end, the rows' members fill the record, leaving no gap a member
+// without a row could sit in beyond what alignment pads.
+TEST(CartSettingsTest, EveryMemberHasARow) {
+  const CartSettings s;
+  struct Span { size_t offset, size, align; };
+  std::vector<Span> spans;
+  auto add = [&](const auto& member) {
+    spans.push_back({static_cast<size_t>(reinterpret_cast<const char*>(&member) -
+                                         reinterpret_cast<const char*>(&s)),
+                     sizeof member, alignof(std::remove_cvref_t<decltype(member)>)});
+  };
+  for (const CartField& row : kCartFields) {
+    const SettingsMember& m = row.field;
+    if (m.integer != nullptr) add(s.*m.integer);
+    if (m.color != nullptr) add(s.*m.color);
+    if (m.text != nullptr) add(s.*m.text);
+    if (m.list != nullptr) add(s.*m.list);
+    if (m.products != nullptr) add(s.*m.products);
+    if (m.rect != nullptr) add(s.*m.rect);
+  }
+  for (const CartText& t : kCartTexts) add(s.*t.field);
+  for (const CartStyle& t : kCartStyles) add(s.*t.field);
+  std::sort(spans.begin(), spans.end(), [](Span a, Span b) { return a.offset < b.offset; });
+  auto alignUp = [](size_t at, size_t align) { return (at + align - 1) / align * align; };
+  size_t end = 0;
+  for (const Span& span : spans) {
+    EXPECT_EQ(span.offset, alignUp(end, span.align)) << "a member without a row before " << span.offset;
+    end = span.offset + span.size;
+  }
+  EXPECT_EQ(sizeof(CartSettings), alignUp(end, alignof(CartSettings)));
 }
 
 TEST(ProductTest, EmptyProductIs44Bytes) {

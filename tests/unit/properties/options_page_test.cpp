@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "model/cart_settings.h"
-#include "publish/gateways.h"
+#include "model/gateways.h"
 #include "test_support.h"
 
 namespace mervane::testing {

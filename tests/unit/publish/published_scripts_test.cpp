@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "output/authoring_checks.h"
 #include "output/cart_fixtures.h"
 #include "platform/platform.h"
+#include "publish/authoring_checks.h"
 
 namespace mervane::testing {
 namespace {

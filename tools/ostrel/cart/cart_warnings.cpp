@@ -6,7 +6,7 @@
 
 #include "base/files.h"
 #include "framework/text.h"
-#include "output/authoring_checks.h"
+#include "publish/authoring_checks.h"
 #include "publish/stylesheet.h"
 
 namespace ostrel {

@@ -1,7 +1,7 @@
-// The fields of a cart definition under their record field names, in one
-// place. A visitor receives each field with its name and kind:
-//   Int, Flag, Color, Text, Image, TextList, Rect, Products, Style.
-// Reading and writing a definition are two visitors over these lists.
+// The fields of a cart definition under their record field names, from the
+// records' field tables. A visitor receives each field with its name and
+// kind: Int, Flag, Color, Text, Image, TextList, Rect, Products, Style.
+// Reading and writing a definition are two visitors over these tables.
 #ifndef OSTREL_TOOL_DEFINITION_FIELDS_H_
 #define OSTREL_TOOL_DEFINITION_FIELDS_H_
 
@@ -27,38 +27,34 @@ void VisitStyleFields(Style& s, Visitor& v) {
 
 template <typename Product, typename Visitor>
 void VisitProductFields(Product& p, Visitor& v) {
-  v.Text("name", p.name);
-  v.Text("price", p.price);
-  v.Image("image", p.image);
-  v.Text("description", p.description);
-  v.Text("productId", p.productId);
-  v.Text("category", p.category);
-  v.Text("reserved1", p.reserved1);
-  v.Text("reserved2", p.reserved2);
-  v.Text("reserved3", p.reserved3);
-  v.TextList("reservedList1", p.reservedList1);
-  v.TextList("reservedList2", p.reservedList2);
+  for (const mervane::ProductField& row : mervane::kProductFields) {
+    if (row.field.list != nullptr) {
+      v.TextList(row.name, p.*row.field.list);
+    } else if (row.picture) {
+      v.Image(row.name, p.*row.field.text);
+    } else {
+      v.Text(row.name, p.*row.field.text);
+    }
+  }
+}
+
+template <typename Settings, typename Visitor>
+void VisitCartField(Settings& s, const mervane::CartField& row, Visitor& v) {
+  const mervane::SettingsMember& m = row.field;
+  switch (row.kind) {
+    case mervane::FieldKind::kInt: v.Int(row.name, s.*m.integer); break;
+    case mervane::FieldKind::kFlag: v.Flag(row.name, s.*m.integer); break;
+    case mervane::FieldKind::kColor: v.Color(row.name, s.*m.color); break;
+    case mervane::FieldKind::kText: v.Text(row.name, s.*m.text); break;
+    case mervane::FieldKind::kTextList: v.TextList(row.name, s.*m.list); break;
+    case mervane::FieldKind::kProducts: v.Products(row.name, s.*m.products); break;
+    case mervane::FieldKind::kRect: v.Rect(row.name, s.*m.rect); break;
+  }
 }
 
 template <typename Settings, typename Visitor>
 void VisitCartFields(Settings& s, Visitor& v) {
-  v.Int("id", s.id);
-  v.Int("reservedValue", s.reservedValue);
-  v.Int("padding", s.padding);
-  v.Color("listBackgroundColor", s.listBackgroundColor);
-  v.Rect("bounds", s.bounds);
-  v.TextList("publishFolders", s.publishFolders);
-  v.Products("products", s.products);
-  v.Int("paymentProcessor", s.paymentProcessor);
-  v.Text("checkoutUrl", s.checkoutUrl);
-  v.TextList("hiddenFields", s.hiddenFields);
-  v.Text("checkoutScript", s.checkoutScript);
-  v.Flag("enableCategoryFilter", s.enableCategoryFilter);
-  v.Flag("enableImage", s.enableImage);
-  v.Flag("enableImageTooltip", s.enableImageTooltip);
-  v.Flag("enableSearch", s.enableSearch);
-  v.Text("cssFileName", s.cssFileName);
-  v.Text("phpFileName", s.phpFileName);
+  for (const mervane::CartField& row : mervane::kCartFields) VisitCartField(s, row, v);
   for (const mervane::CartText& t : mervane::kCartTexts) v.Text(t.name, s.*t.field);
   for (const mervane::CartStyle& t : mervane::kCartStyles) v.Style(t.name, s.*t.field);
 }

@@ -1,8 +1,8 @@
 // Characters in a cart's texts that the page code and the published files
 // carry exactly as typed, where they end a string literal or an attribute
 // early, start an escape, or close the page's script element.
-#ifndef MERVANE_OUTPUT_AUTHORING_CHECKS_H_
-#define MERVANE_OUTPUT_AUTHORING_CHECKS_H_
+#ifndef MERVANE_PUBLISH_AUTHORING_CHECKS_H_
+#define MERVANE_PUBLISH_AUTHORING_CHECKS_H_
 
 #include <string>
 #include <vector>
@@ -18,4 +18,4 @@ std::vector<std::string> AuthoringWarnings(const CartSettings& settings);
 
 }  // namespace mervane
 
-#endif  // MERVANE_OUTPUT_AUTHORING_CHECKS_H_
+#endif  // MERVANE_PUBLISH_AUTHORING_CHECKS_H_

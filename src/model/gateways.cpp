@@ -1,4 +1,4 @@
-#include "publish/gateways.h"
+#include "model/gateways.h"
 
 #include "model/cart_settings.h"
 
@@ -45,8 +45,6 @@ const Gateway kGateways[] = {
      OStringView(), OStringView(), kPayPalPreset},
 };
 
-constexpr OChar kBuiltInScriptUrl[] = OSTR("mervane_checkout.php");
-
 }  // namespace
 
 const Gateway* FindGateway(int32_t processor) {
@@ -54,10 +52,14 @@ const Gateway* FindGateway(int32_t processor) {
   return &kGateways[processor - kAuthorizeNet];
 }
 
+bool HandsOffCheckout(int32_t processor) {
+  return processor >= kAuthorizeNet && processor <= kOtherTarget;
+}
+
 void ApplyProcessorPreset(int32_t processor, OString& urlText,
                           OStringList& hiddenFields) {
   hiddenFields.clear();
-  if (processor == kBuiltInScript) urlText = kBuiltInScriptUrl;
+  if (processor == kBuiltInScript) urlText = kDefaultCheckoutFileName;
   const Gateway* gateway = FindGateway(processor);
   if (gateway == nullptr) return;
   urlText = gateway->address;

@@ -1,4 +1,4 @@
-#include "output/authoring_checks.h"
+#include "publish/authoring_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +31,12 @@ TEST(AuthoringChecksTest, WarnsWhereATextBreaksWhatTheProcessorWrites) {
       {kBuiltInScript, [](CartSettings& c) { c.products[0].productId = U("S\"1"); },
        "product 1 \"S\"1\" id holds a double quote (\"), written unchanged into the page "
        "markup's pid attribute"},
-      {kBuiltInScript, [](CartSettings& c) { c.products[0].productId = U("S$x"); },
-       "product 1 \"S$x\" id holds a dollar sign ($), written unchanged into the checkout "
-       "script's product table"},
-      {kBuiltInScript, [](CartSettings& c) { c.products[0].price = U("1'5"); },
-       "product 1 \"SKU1\" price holds an apostrophe (')"},
+      // The checkout script's product table escapes whatever would break it.
+      {kBuiltInScript,
+       [](CartSettings& c) { c.products[0].productId = c.products[0].price = U("S$'\\x"); },
+       nullptr},
+      {kOtherTarget, [](CartSettings& c) { c.checkoutUrl = U("https://x/\r\n"); },
+       "setting checkoutUrl holds a line break"},
       {kPayPal, [](CartSettings& c) { c.hiddenFields = {U("business|o'brien@x")}; },
        "gateway field \"business\" value holds an apostrophe ('), written unchanged into "
        "a single-quoted string of the document-ready script"},

@@ -1,7 +1,7 @@
 // The payment gateways: where each posts, which totals fields it takes, the
 // hidden fields its choice presets, and how a stored hidden field reads.
-#ifndef MERVANE_PUBLISH_GATEWAYS_H_
-#define MERVANE_PUBLISH_GATEWAYS_H_
+#ifndef MERVANE_MODEL_GATEWAYS_H_
+#define MERVANE_MODEL_GATEWAYS_H_
 
 #include <cstdint>
 #include <span>
@@ -23,6 +23,11 @@ struct Gateway {
 // The gateway of payment processors 1 to 4; null for any other value.
 const Gateway* FindGateway(int32_t processor);
 
+// Whether the cart hands its checkout to the browser (processors 1 to 5):
+// the ready script then carries the product table and cartCheckout, which
+// posts the cart to the gateway or the other target.
+bool HandsOffCheckout(int32_t processor);
+
 // What choosing a processor on the options page does: sets the URL text
 // (processor 0: the checkout script's name; 1 to 4: the gateway's address;
 // otherwise left as it is) and replaces the hidden fields by the preset.
@@ -40,4 +45,4 @@ HiddenField CutHiddenField(const OString& stored);
 
 }  // namespace mervane
 
-#endif  // MERVANE_PUBLISH_GATEWAYS_H_
+#endif  // MERVANE_MODEL_GATEWAYS_H_
