@@ -20,7 +20,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 server=$!
 
 url=
-for _ in $(seq 50); do
+for _ in $(seq 150); do
   url=$(sed -n 's|^Serving .* at \(http://127\.0\.0\.1:[0-9]*/\)$|\1|p' "$work/serve.out")
   if [ -n "$url" ] && curl -sf -o /dev/null "$url"; then break; fi
   sleep 0.2
