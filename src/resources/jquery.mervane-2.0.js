@@ -172,6 +172,14 @@
 
     // ---- small helpers ------------------------------------------------------
 
+    // Key names as today's browsers give them; older ones name a few keys
+    // differently.
+    var OLD_KEY_NAMES = { Left: 'ArrowLeft', Right: 'ArrowRight', Spacebar: ' ', Esc: 'Escape' };
+
+    function keyOf(e) {
+        return OLD_KEY_NAMES.hasOwnProperty(e.key) ? OLD_KEY_NAMES[e.key] : e.key;
+    }
+
     // Text for an attribute value inside double quotes.
     function escapeAttr(text) {
         return String(text).replace(/&/g, '&amp;').replace(/"/g, '&quot;')
@@ -270,6 +278,26 @@
         narrowWidths[name] = true;
         addFocusStyle().appendChild(document.createTextNode(text));
         return name;
+    }
+
+    // The cart restacks where its container is narrower than `width`, the
+    // width of the cart table's header row, which the stylesheet fits to the
+    // widget's width.
+    function restackWhenNarrow($el, width) {
+        var el = $el[0], name = addNarrowStyle(Math.ceil(width));
+        if (hasContainerQueries()) {
+            $el.css({ 'container-type': 'inline-size', 'container-name': name });
+            return;
+        }
+        function check() {
+            if (el.clientWidth < width) {
+                el.setAttribute(NARROW_ATTR, '');
+            } else {
+                el.removeAttribute(NARROW_ATTR);
+            }
+        }
+        check();
+        $(window).on('resize', check);
     }
 
     // Runs `fn` in a task of its own once the next frame has been painted:
@@ -395,95 +423,241 @@
         }
     }
 
-    // ---- one cart -----------------------------------------------------------
+    // ---- products -----------------------------------------------------------
 
-    function Cart(container, options) {
-        this.el = container;
-        this.$el = $(container);
-        this.o = options;
-        this.products = [];
-        this.firstById = {};
-        this.lines = {};
-        this.dirtyFields = [];
-        this.messageSeq = 0;
-        this.messageTimer = null;
-        this.tipShown = false;
-        this.tipTimer = null;
-        this.touch = false;
-        this.tapClosedTip = false;
-        this.tab = 0;
-        this.emptyBar = null;
-        this.filter = { key: '', category: '' };
-        this.blocksBuilt = 0;
-        this.announced = null;
-        this.started = false;
-        // Element ids of this cart start with this, so that carts of one page
-        // never share one.
-        this.ids = 'mv' + (++cartCount) + '-';
-        this.names = accessibleNames();
-        this.productTemplate = compileTemplate(options.productItemTemplate);
-        this.cartTemplate = compileTemplate(options.cartItemTemplate);
-        addFocusStyle();
-        this.collectProducts();
-        this.buildFrame();
-        this.watchWidth();
-        this.bindEvents();
-        this.setupCartList();
-        this.buildBlocks(this.firstBlocks);
-        this.renderProducts();
-        this.readStore();
-        this.showTab(options.selected === 1 || options.selected === '1' ? 1 : 0);
-        this.started = true;
+    // Reads every hidden input once; the list and the filters work on these
+    // cached values only.
+    function readProducts(container) {
+        var inputs = container.getElementsByTagName('input'), products = [], i;
+        for (i = 0; i < inputs.length; i++) {
+            if (inputs[i].type === 'hidden') {
+                products.push(productOf(inputs[i], products.length));
+            }
+        }
+        return products;
     }
 
-    Cart.prototype = {
+    function productOf(input, index) {
+        var p = {
+            index: index,
+            input: input,
+            id: attrOf(input, 'pid'),
+            name: attrOf(input, 'pname'),
+            price: attrOf(input, 'pprice'),
+            image: attrOf(input, 'pimage'),
+            category: attrOf(input, 'pcategory'),
+            block: null,
+            shown: false
+        };
+        p.amount = p.price - 0;
+        p.nameKey = p.name.toLowerCase();
+        p.categoryKey = p.category.toLowerCase();
+        return p;
+    }
 
-        // Reads every hidden input once; the list and the filters work on
-        // these cached values only.
-        collectProducts: function () {
-            var inputs = this.el.getElementsByTagName('input'), all = [], i, input, p;
-            for (i = 0; i < inputs.length; i++) {
-                if (inputs[i].type === 'hidden') {
-                    all.push(inputs[i]);
-                }
+    // A cart line names its product by identifier; where two products share
+    // one, the first of them is meant.
+    function firstIndexById(products) {
+        var first = {}, i;
+        for (i = 0; i < products.length; i++) {
+            if (!first.hasOwnProperty('#' + products[i].id)) {
+                first['#' + products[i].id] = i;
             }
-            for (i = 0; i < all.length; i++) {
-                input = all[i];
-                p = {
-                    index: i,
-                    input: input,
-                    id: attrOf(input, 'pid'),
-                    name: attrOf(input, 'pname'),
-                    price: attrOf(input, 'pprice'),
-                    image: attrOf(input, 'pimage'),
-                    category: attrOf(input, 'pcategory'),
-                    block: null,
-                    shown: false
-                };
-                p.amount = p.price - 0;
-                p.nameKey = p.name.toLowerCase();
-                p.categoryKey = p.category.toLowerCase();
-                this.products.push(p);
-                if (!this.firstById.hasOwnProperty('#' + p.id)) {
-                    this.firstById['#' + p.id] = i;
-                }
+        }
+        return first;
+    }
+
+    // ---- messages: the message box, message bars and the live region --------
+
+    function Messages() {
+        this.$box = $('<li class="mvMessageBar2" style="display:none" aria-hidden="true"></li>');
+        this.live = $('<div class="mvA11yText" role="status"></div>')[0];
+        this.seq = 0;
+        this.timer = null;
+        this.announced = null;
+        // Bars drawn while the cart starts are not read out.
+        this.quiet = true;
+    }
+
+    Messages.prototype = {
+
+        // Fades the message in, keeps it for two seconds after the fade-in has
+        // ended and fades it out. A newer message takes over the box.
+        show: function (text) {
+            var messages = this, seq = ++this.seq;
+            window.clearTimeout(this.timer);
+            this.$box.stop(true, true).html(text);
+            this.announce(text, this.$box[0]);
+            if (this.$box.is(':visible')) {
+                this.fadeLater(seq);
+            } else {
+                effect(this.$box, 'fadeIn', 'fast', function () {
+                    messages.fadeLater(seq);
+                });
             }
         },
 
-        buildFrame: function () {
-            var o = this.o, id = this.ids, panel;
-            this.$menu = $('<ul class="mvMenuBar" role="tablist">' +
-                '<li role="presentation"><a href="#sproducts"' + this.tabAttributes(0) +
-                fallbackName(labelProductMenuName, 'Products') + '></a></li>' +
-                '<li role="presentation"><a href="#scart"' + this.tabAttributes(1) +
-                fallbackName(labelCartMenuName, 'Cart') + '></a></li>' +
-                '<li class="mvMessageBar2" style="display:none" aria-hidden="true"></li></ul>');
-            this.$productTab = this.$menu.find('a').eq(0).html(labelProductMenuName);
-            this.$cartTab = this.$menu.find('a').eq(1).html(replaceFirst(labelCartMenuName, '_COUNT_', '0'));
-            this.$message = this.$menu.children('.mvMessageBar2');
-            this.$el.prepend(this.$menu);
+        fadeLater: function (seq) {
+            var messages = this;
+            if (seq !== this.seq) {
+                return;
+            }
+            this.timer = window.setTimeout(function () {
+                if (seq === messages.seq) {
+                    effect(messages.$box, 'fadeOut', 'fast', function () {
+                        messages.prune();
+                    });
+                }
+            }, MESSAGE_STAY);
+        },
 
-            panel = '<div class="mvSearchPanel">';
+        // A bar that appears because of something the visitor did is read
+        // out as well.
+        bar: function (text, anew) {
+            var $bar = $('<div class="mvMessageBar"></div>').html(text);
+            if (anew && !this.quiet) {
+                this.announce(text, $bar[0]);
+            }
+            return $bar;
+        },
+
+        // Hands a message to the live region as plain text. Messages of one
+        // moment are read together, each as a line of its own. Each line
+        // stays while `owner`, the box or bar that shows it, is shown.
+        announce: function (html, owner) {
+            var messages = this, text = plainText(html);
+            if (text === '') {
+                return;
+            }
+            if (!this.announced) {
+                this.announced = [];
+                $(this.live).empty();
+                window.setTimeout(function () {
+                    messages.readOut();
+                }, ANNOUNCE_DELAY);
+            }
+            this.announced.push({ text: text, owner: owner });
+        },
+
+        readOut: function () {
+            $(this.live).append($.map(this.announced, function (line) {
+                return $('<div></div>').text(line.text).data('owner', line.owner)[0];
+            }));
+            this.announced = null;
+            this.prune();
+        },
+
+        // The live region holds only what the cart shows now.
+        prune: function () {
+            $(this.live).children().filter(function () {
+                return !$($.data(this, 'owner')).is(':visible');
+            }).remove();
+        }
+    };
+
+    // ---- tab list: the product tab and the cart tab ---------------------------
+
+    function TabList(ids, messages) {
+        this.ids = ids;
+        this.messages = messages;
+        this.current = 0;
+        this.panels = [];
+        this.$menu = $('<ul class="mvMenuBar" role="tablist">' +
+            '<li role="presentation"><a href="#sproducts"' + this.tabAttributes(0) +
+            fallbackName(labelProductMenuName, 'Products') + '></a></li>' +
+            '<li role="presentation"><a href="#scart"' + this.tabAttributes(1) +
+            fallbackName(labelCartMenuName, 'Cart') + '></a></li></ul>').append(messages.$box);
+        this.$tabs = [this.$menu.find('a').eq(0).html(labelProductMenuName),
+            this.$menu.find('a').eq(1).html(replaceFirst(labelCartMenuName, '_COUNT_', '0'))];
+    }
+
+    TabList.prototype = {
+
+        tabAttributes: function (which) {
+            return ' role="tab" id="' + this.ids + 'tab' + which + '" aria-controls="' + this.ids + 'panel' + which + '"';
+        },
+
+        panelAttributes: function (which) {
+            return ' role="tabpanel" id="' + this.ids + 'panel' + which + '" aria-labelledby="' + this.ids + 'tab' +
+                which + '" tabindex="0"';
+        },
+
+        bind: function () {
+            var tabs = this;
+            $.each(this.$tabs, function (which, $tab) {
+                $tab.on('click', function (e) {
+                    e.preventDefault();
+                    tabs.select(which);
+                });
+            });
+            this.$menu.on('keydown', 'a[role="tab"]', function (e) {
+                var to = tabs.keyTarget(keyOf(e));
+                if (to >= 0) {
+                    e.preventDefault();
+                    tabs.select(to);
+                    tabs.focus(to);
+                }
+            });
+        },
+
+        // Of two tabs either arrow leads to the other one; Home leads to the
+        // first, End to the last. -1 for any other key.
+        keyTarget: function (key) {
+            if (key === 'ArrowLeft' || key === 'ArrowRight') {
+                return 1 - this.current;
+            }
+            return key === 'Home' ? 0 : key === 'End' ? 1 : -1;
+        },
+
+        select: function (which) {
+            this.current = which;
+            this.$tabs[1 - which].removeClass('sel').attr({ 'aria-selected': 'false', tabindex: '-1' });
+            this.$tabs[which].addClass('sel').attr({ 'aria-selected': 'true', tabindex: '0' });
+            this.panels[1 - which].hide();
+            this.panels[which].show();
+            this.messages.prune();
+        },
+
+        focus: function (which) {
+            this.$tabs[which].focus();
+        },
+
+        // The cart tab's text and tooltip count the cart's lines and items.
+        showCount: function (lines, items) {
+            this.$tabs[1].html(replaceFirst(labelCartMenuName, '_COUNT_', String(lines)));
+            this.$tabs[1].attr('title', replaceFirst(replaceFirst(labelCartMenuNameTooltip,
+                '_PRODUCTCOUNT_', String(lines)), '_ITEMCOUNT_', String(items)));
+        }
+    };
+
+    // ---- product list: search, category filter and product blocks -------------
+
+    function ProductList(cart) {
+        this.cart = cart;
+        this.products = cart.products;
+        this.template = compileTemplate(cart.o.productItemTemplate);
+        this.filter = { key: '', category: '' };
+        this.dirtyFields = [];
+        this.emptyBar = null;
+        this.blocksBuilt = 0;
+        this.pending = null;
+        this.firstBlocks = 0;
+        this.addTitle = escapeAttr(labelAddToCartButton);
+        this.addName = escapeAttr(cart.names.add);
+        this.quantityName = escapeAttr(cart.names.quantity);
+        this.$panel = $('<div class="mvTabs" style="display:none"' + cart.tabs.panelAttributes(0) + '>' +
+            '<a href="#" class="mvSkip">Skip to checkout</a>' + this.searchPanelHtml() +
+            '<div class="mvProductList"></div></div>');
+        this.$search = this.$panel.find('.mvTxtSearch');
+        this.$searchButtons = this.$panel.find('a.mvSearch');
+        this.$category = this.$panel.find('.mvSelCategory');
+        this.list = this.$panel.find('.mvProductList')[0];
+    }
+
+    ProductList.prototype = {
+
+        searchPanelHtml: function () {
+            var o = this.cart.o, id = this.cart.ids, panel = '<div class="mvSearchPanel">';
             if (o.enableSearch) {
                 panel += '<label class="mvLabelSearch" for="' + id + 'search">' + labelSearchText + ':</label>' +
                     '<input type="text" class="mvTxtSearch" value="" id="' + id + 'search"' +
@@ -496,82 +670,7 @@
                     '<select class="mvSelCategory" id="' + id + 'category"' + fallbackName(labelCategoryText, 'Category') +
                     '><option value="" selected="selected">All</option></select>';
             }
-            panel += '</div>';
-
-            this.$productBlock = $('<div class="mvTabs" style="display:none"' + this.panelAttributes(0) + '>' +
-                '<a href="#" class="mvSkip">Skip to checkout</a>' + panel + '<div class="mvProductList"></div></div>');
-            this.$cartBlock = $('<div class="mvTabs" style="display:none"' + this.panelAttributes(1) + '>' +
-                '<div role="table" aria-labelledby="' + id + 'tab1"><div class="mvCartHeader" role="row">' +
-                this.columnHeader(1, labelProducts) + this.columnHeader(2, labelPrice) +
-                this.columnHeader(3, labelQuantityText) + this.columnHeader(4, labelSubtotal) + this.columnHeader(5, '') +
-                '</div><div class="mvCartList" role="rowgroup"></div></div></div>');
-            this.$el.append(this.$productBlock, this.$cartBlock);
-
-            this.$search = this.$productBlock.find('.mvTxtSearch');
-            this.$searchButtons = this.$productBlock.find('a.mvSearch');
-            this.$category = this.$productBlock.find('.mvSelCategory');
-            this.productList = this.$productBlock.find('.mvProductList')[0];
-            this.cartList = this.$cartBlock.find('.mvCartList')[0];
-            this.fillCategories();
-
-            // The total is read as its label and then the amount, in the
-            // hidden text after the bar; the bar's two labels stand the other
-            // way round and are left out.
-            this.$bottom = $('<div class="mvBottomBar"><a href="#" class="mvCheckoutButton" role="button"' +
-                fallbackName(labelCheckout, 'Checkout') + '>' + labelCheckout + '</a>' +
-                '<label class="mvLabelSubtotalValue" aria-hidden="true">0.00</label>' +
-                '<label class="mvLabelSubtotalText" aria-hidden="true">' + labelTotal + ':</label></div>');
-            this.$total = this.$bottom.children('.mvLabelSubtotalValue');
-            this.$checkout = this.$bottom.children('.mvCheckoutButton');
-            this.$totalText = $('<div class="mvA11yText"></div>');
-            this.live = $('<div class="mvA11yText" role="status"></div>')[0];
-            this.$el.append(this.$bottom, this.$totalText, this.live);
-
-            this.$tip = $('<div class="tooltip" style="display:none"></div>');
-            this.$el.append(this.$tip);
-        },
-
-        // The cart restacks where its container is narrower than the cart
-        // table's header row, which the stylesheet fits to the widget's width.
-        // The product list's height, read in the same go, tells how many
-        // blocks make the first screenful.
-        watchWidth: function () {
-            var el = this.el, width = 0, name;
-            this.$cartBlock.find('.mvCartTitle').each(function () {
-                width += styledWidth(this);
-            });
-            this.firstBlocks = Math.ceil((parseFloat(window.getComputedStyle(this.productList).height) || 0) /
-                BLOCK_LEAST_HEIGHT) + 1;
-            name = addNarrowStyle(Math.ceil(width));
-            if (hasContainerQueries()) {
-                this.$el.css({ 'container-type': 'inline-size', 'container-name': name });
-                return;
-            }
-            function check() {
-                if (el.clientWidth < width) {
-                    el.setAttribute(NARROW_ATTR, '');
-                } else {
-                    el.removeAttribute(NARROW_ATTR);
-                }
-            }
-            check();
-            $(window).on('resize', check);
-        },
-
-        tabAttributes: function (which) {
-            return ' role="tab" id="' + this.ids + 'tab' + which + '" aria-controls="' + this.ids + 'panel' + which + '"';
-        },
-
-        panelAttributes: function (which) {
-            return ' role="tabpanel" id="' + this.ids + 'panel' + which + '" aria-labelledby="' + this.ids + 'tab' +
-                which + '" tabindex="0"';
-        },
-
-        // A title without text heads nothing: the fifth column's, or one whose
-        // label is left empty. The controls below name themselves.
-        columnHeader: function (column, label) {
-            return '<div class="mvCartTitle mvCartTitle' + column + '" role="' +
-                (plainText(label) === '' ? 'cell' : 'columnheader') + '">' + label + '</div>';
+            return panel + '</div>';
         },
 
         // "All" first, then each distinct non-empty category in catalogue
@@ -591,173 +690,100 @@
             }
             if (!added) {
                 this.$category.hide();
-                this.$productBlock.find('.mvLabelCategory').hide();
+                this.$panel.find('.mvLabelCategory').hide();
                 this.$category = $();
             }
         },
 
-        bindEvents: function () {
-            var cart = this, $el = this.$el, tipImages = 'img.mvProductImage, img.mvProductImageSmall';
+        // How many blocks make the first screenful of the list.
+        measure: function () {
+            this.firstBlocks = Math.ceil((parseFloat(window.getComputedStyle(this.list).height) || 0) /
+                BLOCK_LEAST_HEIGHT) + 1;
+        },
 
-            this.$productTab.on('click', function (e) {
-                e.preventDefault();
-                cart.showTab(0);
-            });
-            this.$cartTab.on('click', function (e) {
-                e.preventDefault();
-                cart.showTab(1);
-            });
+        start: function () {
+            this.buildBlocks(this.firstBlocks);
+            this.render();
+        },
 
+        bind: function () {
+            var list = this;
             this.$search.on('keyup', function () {
-                cart.renderProducts(this.value);
+                list.render(this.value);
             });
             this.$searchButtons.eq(0).on('click', function (e) {
                 e.preventDefault();
-                cart.renderProducts(cart.$search.val());
+                list.render(list.$search.val());
             });
             this.$searchButtons.eq(1).on('click', function (e) {
                 e.preventDefault();
-                cart.$search.val('');
-                cart.renderProducts('');
+                list.clearSearch();
             });
             this.$category.on('change', function () {
-                cart.$search.val('');
-                cart.renderProducts('');
+                list.clearSearch();
             });
+            this.$panel.children('.mvSkip').on('click', function (e) {
+                e.preventDefault();
+                list.cart.checkout.focus();
+            });
+            this.bindBlocks(this.cart.$el);
+        },
 
-            // Per-product and per-line controls are handled here, once, for
-            // the whole container.
+        // The controls of every block are handled once, for the whole
+        // container. Enter in the search field does not submit the form; in
+        // a quantity field it adds the product.
+        bindBlocks: function ($el) {
+            var list = this;
             $el.on('click', 'a.mvAddToCart', function (e) {
                 e.preventDefault();
-                cart.addClicked(this);
+                list.addClicked(this);
             });
             $el.on('input change', 'input.mvTxtQuantity', function () {
-                cart.dirtyFields.push(this);
+                list.dirtyFields.push(this);
             });
-            // Enter commits a quantity without leaving the field; leaving it
-            // commits a text typed after that, even one typed back.
-            $el.on('change focusout', 'input.mvTxtQuantity2', function () {
-                cart.quantityChanged(this);
-            });
-            $el.on('click', 'a.mvRemove', function (e) {
-                e.preventDefault();
-                cart.removeClicked(this);
-            });
-            $el.on('keydown', 'input.mvTxtSearch, input.mvTxtQuantity, input.mvTxtQuantity2', function (e) {
-                if (e.which === 13) {
+            $el.on('keydown', 'input.mvTxtSearch, input.mvTxtQuantity', function (e) {
+                if (keyOf(e) === 'Enter') {
                     e.preventDefault();
-                    if ($(this).hasClass('mvTxtQuantity2')) {
-                        cart.quantityChanged(this);
-                    } else if ($(this).hasClass('mvTxtQuantity')) {
-                        cart.addClicked($(this).siblings('a.mvAddToCart')[0]);
+                    if ($(this).hasClass('mvTxtQuantity')) {
+                        list.addClicked($(this).siblings('a.mvAddToCart')[0]);
                     }
                 }
             });
-            // Space presses a button or a tab as Enter does, on release.
-            $el.on('keydown keyup', 'a[role="button"], a[role="tab"]', function (e) {
-                if (e.which === 32) {
-                    e.preventDefault();
-                    if (e.type === 'keyup') {
-                        this.click();
-                    }
-                }
-            });
-            this.$menu.on('keydown', 'a[role="tab"]', function (e) {
-                var to = e.which === 37 || e.which === 39 ? 1 - cart.tab : { 35: 1, 36: 0 }[e.which];
-                if (to !== undefined) {
-                    e.preventDefault();
-                    cart.showTab(to);
-                    (to ? cart.$cartTab : cart.$productTab).focus();
-                }
-            });
-            this.$productBlock.children('.mvSkip').on('click', function (e) {
-                e.preventDefault();
-                cart.$checkout.focus();
-            });
-            this.$checkout.on('click', function (e) {
-                e.preventDefault();
-                cart.checkout(this);
-            });
-
-            this.bindTip('img.mvProductImage, img.mvProductImageSmall');
         },
 
-        // The picture tip opens over a picture and stays while the pointer
-        // is on the picture or on the tip (a short grace covers the way from
-        // one to the other); any other movement over the container closes it,
-        // and so does Escape, until the pointer has left the picture.
-        bindTip: function (tipImages) {
-            var cart = this, tip = this.$tip[0];
-            this.escapedTip = false;
-            this.tipHideTimer = null;
-            if (this.o.enableImageTooltip) {
-                this.$el.on('mouseenter mousemove', tipImages, function (e) {
-                    cart.keepTip();
-                    if (!cart.tapClosedTip && !cart.escapedTip && (e.type === 'mouseenter' || !cart.tipShown)) {
-                        cart.showTip(this);
-                    }
-                });
-                this.$el.on('mouseleave', tipImages, function () {
-                    cart.escapedTip = false;
-                    cart.hideTipSoon();
-                });
+        clearSearch: function () {
+            this.$search.val('');
+            this.render('');
+        },
+
+        addClicked: function (button) {
+            var field = $(button).siblings('input.mvTxtQuantity')[0],
+                qty = parseQuantity(field ? field.value : undefined),
+                rel = button.getAttribute('rel'), p;
+            if (isNaN(qty)) {
+                if (field) {
+                    field.value = '1';
+                }
+                this.cart.messages.show(messageQuantityErrorAdd);
+                return;
             }
-            this.$el.on('mousemove', function (e) {
-                if (e.target === tip || $.contains(tip, e.target)) {
-                    cart.keepTip();
-                } else if (cart.tipShown && !$(e.target).is(tipImages)) {
-                    cart.hideTipSoon();
-                }
-            });
-            $(document).on('keydown', function (e) {
-                if (e.key === 'Escape' && cart.tipShown) {
-                    cart.escapedTip = true;
-                    cart.hideTip();
-                }
-            });
-            $(document).on('focusin', function () {
-                if (cart.tipShown && cart.tipWouldCover(cart.tipPlace)) {
-                    cart.hideTip();
-                }
-            });
-            this.bindTouchTip();
+            p = /^\d+$/.test(rel || '') ? this.products[rel - 0] : undefined;
+            if (p) {
+                this.cart.basket.add(p, qty);
+            } else {
+                this.cart.messages.show(messageProductAddError);
+            }
         },
-
-        // A touch screen has no pointer to move away: the next tap anywhere
-        // closes the tip, and a tap on its picture does not open it again at
-        // once.
-        bindTouchTip: function () {
-            var cart = this;
-            $(document).on('pointerdown', function (e) {
-                cart.touch = e.originalEvent.pointerType === 'touch';
-                cart.tapClosedTip = cart.touch && cart.tipShown;
-                if (cart.tapClosedTip) {
-                    cart.hideTip();
-                }
-            });
-        },
-
-        showTab: function (which) {
-            var links = [this.$productTab, this.$cartTab], blocks = [this.$productBlock, this.$cartBlock];
-            this.tab = which;
-            links[1 - which].removeClass('sel').attr({ 'aria-selected': 'false', tabindex: '-1' });
-            links[which].addClass('sel').attr({ 'aria-selected': 'true', tabindex: '0' });
-            blocks[1 - which].hide();
-            blocks[which].show();
-            this.pruneLive();
-        },
-
-        // ---- product list ---------------------------------------------------
 
         // The quantity field and the add button name the product; the
         // visible label is tied to the field.
-        productBlockHtml: function (p, template) {
-            var o = this.o, name = escapeAttr(plainName(p)), field = this.ids + 'q' + p.index,
+        blockHtml: function (p) {
+            var name = escapeAttr(plainName(p)), field = this.cart.ids + 'q' + p.index,
                 html = '<div class="mvProducts" style="' + BLOCK_STYLE + '"><div class="mvPDiv1">';
-            if (o.enableImage && p.image !== '') {
+            if (this.cart.o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImage" src="' + escapeAttr(p.image) + '" alt="" />';
             }
-            return html + '</div><div class="mvPDiv2">' + fillTemplate(template, p.input) +
+            return html + '</div><div class="mvPDiv2">' + fillTemplate(this.template, p.input) +
                 '</div><div class="mvPDiv3"><label class="mvLabelQuantity" for="' + field + '">' +
                 labelQuantityText + ':</label><input type="text" class="mvTxtQuantity" value="1" id="' + field +
                 '" inputmode="decimal" aria-label="' + this.quantityName + name + '" />' +
@@ -769,21 +795,13 @@
         // selected category, in catalogue order, each with a quantity of 1.
         // Every product block is built once (see buildBlocks); this only hides
         // the blocks that drop out and shows the ones that return.
-        renderProducts: function (text) {
-            var products = this.products, wasEmpty = this.emptyBar !== null, visible = 0, fields, i, p, show;
+        render: function (text) {
+            var wasEmpty = this.emptyBar !== null, visible = 0, i, p, show;
             this.filter = { key: searchKey(text), category: this.$category.length ? this.$category.val().toLowerCase() : '' };
-            if (this.emptyBar) {
-                $(this.emptyBar).remove();
-                this.emptyBar = null;
-                this.pruneLive();
-            }
-            fields = this.dirtyFields;
-            this.dirtyFields = [];
-            for (i = 0; i < fields.length; i++) {
-                fields[i].value = '1';
-            }
-            for (i = 0; i < products.length; i++) {
-                p = products[i];
+            this.dropEmptyBar();
+            this.resetQuantities();
+            for (i = 0; i < this.products.length; i++) {
+                p = this.products[i];
                 show = this.matches(p);
                 visible += show ? 1 : 0;
                 if (p.block && show !== p.shown) {
@@ -792,7 +810,24 @@
                 }
             }
             if (!visible) {
-                this.emptyBar = this.messageBar(messageProductEmpty, !wasEmpty).appendTo(this.productList)[0];
+                this.emptyBar = this.cart.messages.bar(messageProductEmpty, !wasEmpty).appendTo(this.list)[0];
+            }
+        },
+
+        dropEmptyBar: function () {
+            if (this.emptyBar) {
+                $(this.emptyBar).remove();
+                this.emptyBar = null;
+                this.cart.messages.prune();
+            }
+        },
+
+        // Quantity fields typed in go back to 1.
+        resetQuantities: function () {
+            var fields = this.dirtyFields, i;
+            this.dirtyFields = [];
+            for (i = 0; i < fields.length; i++) {
+                fields[i].value = '1';
             }
         },
 
@@ -808,13 +843,10 @@
         // bar) with the last slice. No task of a phone's start-up then grows
         // with the catalogue, and the list is laid out anew only twice.
         buildBlocks: function (count) {
-            var cart = this, products = this.products, from = this.blocksBuilt, html = '',
-                to = Math.min(products.length, from + count), into = from ? this.pending : this.productList, at, i;
-            this.addTitle = escapeAttr(labelAddToCartButton);
-            this.addName = escapeAttr(this.names.add);
-            this.quantityName = escapeAttr(this.names.quantity);
+            var list = this, products = this.products, from = this.blocksBuilt, html = '',
+                to = Math.min(products.length, from + count), into = from ? this.pending : this.list, at, i;
             for (i = from; i < to; i++) {
-                html += this.productBlockHtml(products[i], this.productTemplate);
+                html += this.blockHtml(products[i]);
             }
             at = into.children.length;
             into.insertAdjacentHTML('beforeend', html);
@@ -825,10 +857,10 @@
             if (to < products.length) {
                 this.pending = this.pending || document.createElement('div');
                 (from ? window.setTimeout : afterNextFrame)(function () {
-                    cart.buildBlocks(BLOCK_SLICE);
+                    list.buildBlocks(BLOCK_SLICE);
                 }, 0);
             } else if (from) {
-                this.productList.insertBefore(this.pendingBlocks(), this.emptyBar);
+                this.list.insertBefore(this.pendingBlocks(), this.emptyBar);
             }
         },
 
@@ -846,27 +878,50 @@
             range.selectNodeContents(this.pending);
             this.pending = null;
             return range.extractContents();
+        }
+    };
+
+    // ---- basket: the cart list, its lines and the stored cart -----------------
+
+    function Basket(cart) {
+        var id = cart.ids;
+        this.cart = cart;
+        this.products = cart.products;
+        this.firstById = firstIndexById(cart.products);
+        this.template = compileTemplate(cart.o.cartItemTemplate);
+        this.lines = {};
+        this.select = null;
+        this.$panel = $('<div class="mvTabs" style="display:none"' + cart.tabs.panelAttributes(1) + '>' +
+            '<div role="table" aria-labelledby="' + id + 'tab1"><div class="mvCartHeader" role="row">' +
+            columnHeader(1, labelProducts) + columnHeader(2, labelPrice) + columnHeader(3, labelQuantityText) +
+            columnHeader(4, labelSubtotal) + columnHeader(5, '') +
+            '</div><div class="mvCartList" role="rowgroup"></div></div></div>');
+        this.list = this.$panel.find('.mvCartList')[0];
+    }
+
+    // A title without text heads nothing: the fifth column's, or one whose
+    // label is left empty. The controls below name themselves.
+    function columnHeader(column, label) {
+        return '<div class="mvCartTitle mvCartTitle' + column + '" role="' +
+            (plainText(label) === '' ? 'cell' : 'columnheader') + '">' + label + '</div>';
+    }
+
+    Basket.prototype = {
+
+        // The header row's width, which the stylesheet fits to the widget.
+        headerWidth: function () {
+            var width = 0;
+            this.$panel.find('.mvCartTitle').each(function () {
+                width += styledWidth(this);
+            });
+            return width;
         },
 
-        // A bar that appears because of something the visitor did is read
-        // out as well.
-        messageBar: function (text, anew) {
-            var $bar = $('<div class="mvMessageBar"></div>').html(text);
-            if (anew && this.started) {
-                this.announce(text, $bar[0]);
-            }
-            return $bar;
-        },
-
-        // ---- cart list ------------------------------------------------------
-
-        setupCartList: function () {
-            var selects = this.el.getElementsByTagName('select'), i, list = null;
-            for (i = 0; i < selects.length; i++) {
-                if (selects[i].name === this.o.resultName) {
-                    list = selects[i];
-                    break;
-                }
+        // Takes over the page's own cart list, or adds an empty one.
+        start: function () {
+            var selects = this.cart.el.getElementsByTagName('select'), i, list = null;
+            for (i = 0; i < selects.length && !list; i++) {
+                list = selects[i].name === this.cart.o.resultName ? selects[i] : null;
             }
             if (list) {
                 list.multiple = true;
@@ -875,17 +930,34 @@
                 this.rebuild();
             } else {
                 this.select = $('<select multiple="multiple" style="display:none"></select>')
-                    .attr('name', this.o.resultName)[0];
+                    .attr('name', this.cart.o.resultName)[0];
                 this.refreshTotals();
             }
-            this.$el.append(this.select);
+            this.cart.$el.append(this.select);
         },
 
-        // Redraws every cart line from the options of the cart list, dropping
-        // options that name no product of this page, carry a bad quantity or
-        // repeat a product that already has a line.
+        // Enter commits a quantity without leaving the field; leaving it
+        // commits a text typed after that, even one typed back.
+        bind: function () {
+            var basket = this, $el = this.cart.$el;
+            $el.on('change focusout', 'input.mvTxtQuantity2', function () {
+                basket.quantityChanged(this);
+            });
+            $el.on('keydown', 'input.mvTxtQuantity2', function (e) {
+                if (keyOf(e) === 'Enter') {
+                    e.preventDefault();
+                    basket.quantityChanged(this);
+                }
+            });
+            $el.on('click', 'a.mvRemove', function (e) {
+                e.preventDefault();
+                basket.removeClicked(this);
+            });
+        },
+
+        // Redraws every cart line from the options of the cart list.
         rebuild: function () {
-            var options = $.makeArray(this.select.options), index, i, opt, value, bar, id, qty, p;
+            var options = $.makeArray(this.select.options), index, i;
             for (index in this.lines) {
                 if (this.lines.hasOwnProperty(index)) {
                     $(this.lines[index].block).remove();
@@ -893,48 +965,55 @@
             }
             this.lines = {};
             for (i = 0; i < options.length; i++) {
-                opt = options[i];
-                value = opt.value;
-                bar = value.indexOf('|');
-                id = idOf(value);
-                qty = bar < 0 ? 1 : parseQuantity(value.substring(bar + 1));
-                index = this.firstById.hasOwnProperty('#' + id) ? this.firstById['#' + id] : -1;
-                if (index < 0 || isNaN(qty) || this.lines.hasOwnProperty(index)) {
-                    this.select.removeChild(opt);
-                    continue;
-                }
-                p = this.products[index];
-                opt.value = p.id + '|' + qty;
-                opt.setAttribute('rel', String(index));
-                opt.text = p.name;
-                opt.defaultSelected = true;
-                opt.selected = true;
-                this.drawLine(p, opt, qty);
+                this.takeOption(options[i]);
             }
             this.refreshTotals();
         },
 
-        drawLine: function (p, option, qty) {
-            var o = this.o, name = escapeAttr(plainName(p)), $block, html;
-            $(this.cartList).children('.mvMessageBar').remove();
-            html = '<div class="mvCartItem" id="divCartItem' + p.index + '" role="row">' +
-                '<div class="mvCartItemTitle mvCartItemTitle1" role="cell">';
-            if (o.enableImage && p.image !== '') {
+        // Draws the line of an option, or drops the option when it names no
+        // product of this page, carries a bad quantity or repeats a product
+        // that already has a line.
+        takeOption: function (opt) {
+            var value = opt.value, bar = value.indexOf('|'), id = idOf(value),
+                qty = bar < 0 ? 1 : parseQuantity(value.substring(bar + 1)),
+                index = this.firstById.hasOwnProperty('#' + id) ? this.firstById['#' + id] : -1, p;
+            if (index < 0 || isNaN(qty) || this.lines.hasOwnProperty(index)) {
+                this.select.removeChild(opt);
+                return;
+            }
+            p = this.products[index];
+            opt.value = p.id + '|' + qty;
+            opt.setAttribute('rel', String(index));
+            opt.text = p.name;
+            opt.defaultSelected = true;
+            opt.selected = true;
+            this.drawLine(p, opt, qty);
+        },
+
+        lineHtml: function (p, qty) {
+            var name = escapeAttr(plainName(p)), html = '<div class="mvCartItem" id="divCartItem' + p.index +
+                '" role="row"><div class="mvCartItemTitle mvCartItemTitle1" role="cell">';
+            if (this.cart.o.enableImage && p.image !== '') {
                 html += '<img class="mvProductImageSmall" src="' + escapeAttr(p.image) + '" alt="" />';
             }
-            html += '<div title="' + name + '">' + fillTemplate(this.cartTemplate, p.input) +
+            return html + '<div title="' + name + '">' + fillTemplate(this.template, p.input) +
                 '</div></div><div class="mvCartItemTitle mvCartItemTitle2" role="cell"></div>' +
                 '<div class="mvCartItemTitle mvCartItemTitle3" role="cell"><input type="text" class="mvTxtQuantity2"' +
                 ' id="lblQuantity' + p.index + '" rel="' + p.index + '" value="' + escapeAttr(qty) +
-                '" inputmode="decimal" aria-label="' + escapeAttr(this.names.quantity) + name + '" /></div>' +
+                '" inputmode="decimal" aria-label="' + escapeAttr(this.cart.names.quantity) + name + '" /></div>' +
                 '<div class="mvCartItemTitle mvCartItemTitle4" id="lblTotal' + p.index + '" role="cell">' +
                 money(p.amount * qty) + '</div>' +
                 '<div class="mvCartItemTitle mvCartItemTitle5" role="cell"><a href="#" class="mvRemove" role="button"' +
-                ' rel="' + p.index + '" title="Remove from Cart" aria-label="' + escapeAttr(this.names.remove) + name +
-                '">' + labelRemove + '</a></div></div>';
-            $block = $(html);
+                ' rel="' + p.index + '" title="Remove from Cart" aria-label="' + escapeAttr(this.cart.names.remove) +
+                name + '">' + labelRemove + '</a></div></div>';
+        },
+
+        drawLine: function (p, option, qty) {
+            var $block;
+            $(this.list).children('.mvMessageBar').remove();
+            $block = $(this.lineHtml(p, qty));
             $block.children('.mvCartItemTitle2').text(p.price);
-            $(this.cartList).append($block);
+            $(this.list).append($block);
             this.lines[p.index] = {
                 option: option,
                 quantity: qty,
@@ -951,45 +1030,26 @@
             line.total.text(money(p.amount * qty));
         },
 
-        hook: function (name, args) {
-            var fn = this.o[name];
-            return $.isFunction(fn) ? fn.apply(this.el, args) : undefined;
-        },
-
-        addClicked: function (button) {
-            var field = $(button).siblings('input.mvTxtQuantity')[0],
-                qty = parseQuantity(field ? field.value : undefined),
-                rel = button.getAttribute('rel'), p, line, option;
-            if (isNaN(qty)) {
-                if (field) {
-                    field.value = '1';
-                }
-                this.showMessage(messageQuantityErrorAdd);
+        // A product added again adds to its line's quantity.
+        add: function (p, qty) {
+            var cart = this.cart, line = this.lines[p.index], option;
+            if (cart.hook('onAdd', [$(p.input), qty]) === false) {
                 return;
             }
-            p = /^\d+$/.test(rel || '') ? this.products[rel - 0] : undefined;
-            if (!p) {
-                this.showMessage(messageProductAddError);
-                return;
-            }
-            if (this.hook('onAdd', [$(p.input), qty]) === false) {
-                return;
-            }
-            line = this.lines[p.index];
             if (line) {
                 this.setLineQuantity(p, line, line.quantity + qty);
                 this.showQuantity(line);
-                this.showMessage(messageQuantityUpdated);
+                cart.messages.show(messageQuantityUpdated);
             } else {
                 option = new window.Option(p.name, p.id + '|' + qty, true, true);
                 option.setAttribute('rel', String(p.index));
                 this.select.appendChild(option);
                 this.drawLine(p, option, qty);
-                this.showMessage(messageItemAdded);
+                cart.messages.show(messageItemAdded);
             }
             this.refreshTotals();
             this.store();
-            this.hook('onAdded', [$(p.input), qty]);
+            cart.hook('onAdded', [$(p.input), qty]);
         },
 
         // The line that a control belongs to, or null for a line that is
@@ -1006,7 +1066,7 @@
 
         // Each text of the field is taken once, however the change arrives.
         quantityChanged: function (field) {
-            var line = this.lineOf(field), qty, p;
+            var cart = this.cart, line = this.lineOf(field), qty, p;
             if (!line || field.value === line.text) {
                 return;
             }
@@ -1015,30 +1075,28 @@
             qty = parseQuantity(field.value);
             if (isNaN(qty)) {
                 this.showQuantity(line);
-                this.showMessage(messageQuantityErrorUpdate);
+                cart.messages.show(messageQuantityErrorUpdate);
                 return;
             }
-            if (this.hook('onUpdate', [$(p.input), qty]) === false) {
+            if (cart.hook('onUpdate', [$(p.input), qty]) === false) {
                 this.showQuantity(line);
                 return;
             }
             this.setLineQuantity(p, line, qty);
-            this.showMessage(messageQuantityUpdated);
+            cart.messages.show(messageQuantityUpdated);
             this.refreshTotals();
             this.store();
-            this.hook('onUpdated', [$(p.input), qty]);
+            cart.hook('onUpdated', [$(p.input), qty]);
         },
 
         removeClicked: function (button) {
-            var cart = this, line = this.lineOf(button), p;
+            var basket = this, cart = this.cart, line = this.lineOf(button), p;
             if (!line) {
                 return;
             }
             p = this.products[button.getAttribute('rel') - 0];
-            if (!window.confirm(replaceFirst(messageConfirmRemove, '_PRODUCTNAME_', plainName(p)))) {
-                return;
-            }
-            if (this.hook('onRemove', [$(p.input)]) === false) {
+            if (!window.confirm(replaceFirst(messageConfirmRemove, '_PRODUCTNAME_', plainName(p))) ||
+                    cart.hook('onRemove', [$(p.input)]) === false) {
                 return;
             }
             this.select.removeChild(line.option);
@@ -1048,11 +1106,11 @@
             }
             effect($(line.block), 'slideUp', 'slow', function () {
                 $(this).remove();
-                cart.showMessage(messageItemRemoved);
-                cart.refreshTotals();
+                cart.messages.show(messageItemRemoved);
+                basket.refreshTotals();
             });
             this.store();
-            this.hook('onRemoved', [$(p.input)]);
+            cart.hook('onRemoved', [$(p.input)]);
         },
 
         // Focus moves from a line that goes away to the Remove button of the
@@ -1060,7 +1118,7 @@
         // only line to the cart tab.
         focusAfter: function (gone) {
             var lines = this.lines, live = [], at = 0, next;
-            $(this.cartList).children('.mvCartItem').each(function () {
+            $(this.list).children('.mvCartItem').each(function () {
                 var line = lines[this.id.substring('divCartItem'.length)];
                 if (this === gone) {
                     at = live.length;
@@ -1069,11 +1127,15 @@
                 }
             });
             next = live[at] || live[at - 1];
-            (next ? $(next).find('a.mvRemove') : this.$cartTab).focus();
+            if (next) {
+                $(next).find('a.mvRemove').focus();
+            } else {
+                this.cart.tabs.focus(1);
+            }
         },
 
         refreshTotals: function () {
-            var options = this.select.options, sum = 0, count = 0, items = 0, i, value, p, qty, barShown;
+            var options = this.select.options, sum = 0, items = 0, i, value, p, qty, barShown;
             for (i = 0; i < options.length; i++) {
                 value = options[i].value;
                 p = this.products[options[i].getAttribute('rel')];
@@ -1081,24 +1143,17 @@
                 if (p) {
                     sum += p.amount * qty;
                 }
-                count++;
                 items += qty;
             }
-            this.$total.text(money(sum));
-            this.$totalText.text(this.names.total + money(sum));
-            this.$cartTab.html(replaceFirst(labelCartMenuName, '_COUNT_', String(count)));
-            this.$cartTab.attr('title', replaceFirst(replaceFirst(labelCartMenuNameTooltip,
-                '_PRODUCTCOUNT_', String(count)), '_ITEMCOUNT_', String(items)));
-            barShown = $(this.cartList).children('.mvMessageBar').remove().length > 0;
-            if (!count) {
+            this.cart.showTotals(sum, options.length, items);
+            barShown = $(this.list).children('.mvMessageBar').remove().length > 0;
+            if (!options.length) {
                 // Inside the table's row group the bar is a row of one cell.
-                $(this.cartList).append(this.messageBar(messageCartEmpty, !barShown).attr('role', 'row')
+                $(this.list).append(this.cart.messages.bar(messageCartEmpty, !barShown).attr('role', 'row')
                     .wrapInner('<div role="cell"></div>'));
             }
-            this.pruneLive();
+            this.cart.messages.prune();
         },
-
-        // ---- storage and checkout -------------------------------------------
 
         // Writes this cart's lines after the stored lines of other carts.
         store: function () {
@@ -1141,104 +1196,158 @@
                 }
             }
             this.rebuild();
+        }
+    };
+
+    // ---- checkout: the total and the checkout button --------------------------
+
+    // The total is read as its label and then the amount, in the hidden text
+    // after the bar; the bar's two labels stand the other way round and are
+    // left out.
+    function Checkout(cart) {
+        this.cart = cart;
+        this.$bar = $('<div class="mvBottomBar"><a href="#" class="mvCheckoutButton" role="button"' +
+            fallbackName(labelCheckout, 'Checkout') + '>' + labelCheckout + '</a>' +
+            '<label class="mvLabelSubtotalValue" aria-hidden="true">0.00</label>' +
+            '<label class="mvLabelSubtotalText" aria-hidden="true">' + labelTotal + ':</label></div>');
+        this.$total = this.$bar.children('.mvLabelSubtotalValue');
+        this.$button = this.$bar.children('.mvCheckoutButton');
+        this.$totalText = $('<div class="mvA11yText"></div>');
+    }
+
+    Checkout.prototype = {
+
+        bind: function () {
+            var checkout = this;
+            this.$button.on('click', function (e) {
+                e.preventDefault();
+                checkout.submit(this);
+            });
         },
 
-        checkout: function (button) {
-            var s;
-            if ($.isFunction(this.o.onCheckout)) {
-                this.o.onCheckout.call(button, $(this.select));
+        showTotal: function (sum) {
+            this.$total.text(money(sum));
+            this.$totalText.text(this.cart.names.total + money(sum));
+        },
+
+        focus: function () {
+            this.$button.focus();
+        },
+
+        // Hands the cart list to onCheckout, or else submits the form around
+        // the cart; either way the stored cart is done with.
+        submit: function (button) {
+            var cart = this.cart, s;
+            if ($.isFunction(cart.o.onCheckout)) {
+                cart.o.onCheckout.call(button, $(cart.basket.select));
             } else {
-                this.$el.closest('form').submit();
+                cart.$el.closest('form').submit();
             }
             s = storage();
             if (s) {
                 forgetStored(s);
             }
-        },
+        }
+    };
 
-        // ---- message box and picture tip ------------------------------------
+    // ---- picture tip ------------------------------------------------------------
 
-        // Fades the message in, keeps it for two seconds after the fade-in has
-        // ended and fades it out. A newer message takes over the box.
-        showMessage: function (text) {
-            var cart = this, $box = this.$message, seq = ++this.messageSeq;
-            window.clearTimeout(this.messageTimer);
-            $box.stop(true, true).html(text);
-            this.announce(text, $box[0]);
-            function stay() {
-                if (seq !== cart.messageSeq) {
-                    return;
-                }
-                cart.messageTimer = window.setTimeout(function () {
-                    if (seq === cart.messageSeq) {
-                        effect($box, 'fadeOut', 'fast', function () {
-                            cart.pruneLive();
-                        });
+    function PictureTip(cart) {
+        this.el = cart.el;
+        this.$el = cart.$el;
+        this.enabled = cart.o.enableImageTooltip;
+        this.$tip = $('<div class="tooltip" style="display:none"></div>');
+        this.place = null;
+        this.shown = false;
+        this.timer = null;
+        this.hideTimer = null;
+        this.touch = false;
+        this.tapClosed = false;
+        this.escaped = false;
+    }
+
+    PictureTip.prototype = {
+
+        // The picture tip opens over a picture and stays while the pointer
+        // is on the picture or on the tip (a short grace covers the way from
+        // one to the other); any other movement over the container closes it,
+        // and so does Escape, until the pointer has left the picture.
+        bind: function (images) {
+            var tip = this;
+            if (this.enabled) {
+                this.$el.on('mouseenter mousemove', images, function (e) {
+                    tip.keep();
+                    if (!tip.tapClosed && !tip.escaped && (e.type === 'mouseenter' || !tip.shown)) {
+                        tip.show(this);
                     }
-                }, MESSAGE_STAY);
+                });
+                this.$el.on('mouseleave', images, function () {
+                    tip.escaped = false;
+                    tip.hideSoon();
+                });
             }
-            if ($box.is(':visible')) {
-                stay();
-            } else {
-                effect($box, 'fadeIn', 'fast', stay);
-            }
+            this.$el.on('mousemove', function (e) {
+                if (e.target === tip.$tip[0] || $.contains(tip.$tip[0], e.target)) {
+                    tip.keep();
+                } else if (tip.shown && !$(e.target).is(images)) {
+                    tip.hideSoon();
+                }
+            });
+            this.bindPage();
         },
 
-        // Hands a message to the live region as plain text. Messages of one
-        // moment are read together, each as a line of its own. Each line
-        // stays while `owner`, the box or bar that shows it, is shown.
-        announce: function (html, owner) {
-            var cart = this, text = plainText(html);
-            if (text === '') {
-                return;
-            }
-            if (!this.announced) {
-                this.announced = [];
-                $(this.live).empty();
-                window.setTimeout(function () {
-                    $(cart.live).append($.map(cart.announced, function (line) {
-                        return $('<div></div>').text(line.text).data('owner', line.owner)[0];
-                    }));
-                    cart.announced = null;
-                    cart.pruneLive();
-                }, ANNOUNCE_DELAY);
-            }
-            this.announced.push({ text: text, owner: owner });
-        },
-
-        // The live region holds only what the cart shows now.
-        pruneLive: function () {
-            $(this.live).children().filter(function () {
-                return !$($.data(this, 'owner')).is(':visible');
-            }).remove();
+        // Escape closes the tip, and so does a focus that it would cover. A
+        // touch screen has no pointer to move away: the next tap anywhere
+        // closes the tip, and a tap on its picture does not open it again at
+        // once.
+        bindPage: function () {
+            var tip = this;
+            $(document).on('keydown', function (e) {
+                if (keyOf(e) === 'Escape' && tip.shown) {
+                    tip.escaped = true;
+                    tip.hide();
+                }
+            });
+            $(document).on('focusin', function () {
+                if (tip.shown && tip.wouldCover(tip.place)) {
+                    tip.hide();
+                }
+            });
+            $(document).on('pointerdown', function (e) {
+                tip.touch = e.originalEvent.pointerType === 'touch';
+                tip.tapClosed = tip.touch && tip.shown;
+                if (tip.tapClosed) {
+                    tip.hide();
+                }
+            });
         },
 
         // The tip stands beside the picture, unless it would cover the
         // control that has the focus. A tip opened by a tap closes by itself
         // after a while.
-        showTip: function (img) {
-            var cart = this, $img = $(img), offset = $img.offset(), place;
+        show: function (img) {
+            var tip = this, $img = $(img), offset = $img.offset(), place;
             place = { img: img, top: offset.top - $img.height(), left: $img.width() + 10,
                 width: img.naturalHeight ? TIP_HEIGHT * img.naturalWidth / img.naturalHeight : TIP_HEIGHT };
-            if (this.tipWouldCover(place)) {
+            if (this.wouldCover(place)) {
                 return;
             }
-            this.tipPlace = place;
+            this.place = place;
             effect(this.$tip.stop(true, true).empty()
                 .append($('<img alt="" />').attr('src', img.getAttribute('src')).css('height', TIP_HEIGHT + 'px'))
                 .css({ top: place.top + 'px', left: place.left + 'px' }), 'show', 'fast');
-            this.tipShown = true;
-            window.clearTimeout(this.tipTimer);
+            this.shown = true;
+            window.clearTimeout(this.timer);
             if (this.touch) {
-                this.tipTimer = window.setTimeout(function () {
-                    cart.hideTip();
+                this.timer = window.setTimeout(function () {
+                    tip.hide();
                 }, TIP_TOUCH_STAY);
             }
         },
 
         // Whether a tip at `place` (within the container) covers the control
         // that has the focus; a focused panel around the picture is none.
-        tipWouldCover: function (place) {
+        wouldCover: function (place) {
             var focus = document.activeElement, home = this.el.getBoundingClientRect(), f, left, top;
             if (!focus || $.contains(focus, place.img) || !$.contains(document.documentElement, focus)) {
                 return false;
@@ -1249,25 +1358,105 @@
             return f.right > left && f.left < left + place.width + 2 && f.bottom > top && f.top < top + TIP_HEIGHT + 2;
         },
 
-        hideTipSoon: function () {
-            var cart = this;
-            if (this.tipShown && !this.tipHideTimer) {
-                this.tipHideTimer = window.setTimeout(function () {
-                    cart.hideTip();
+        hideSoon: function () {
+            var tip = this;
+            if (this.shown && !this.hideTimer) {
+                this.hideTimer = window.setTimeout(function () {
+                    tip.hide();
                 }, TIP_GRACE);
             }
         },
 
-        keepTip: function () {
-            window.clearTimeout(this.tipHideTimer);
-            this.tipHideTimer = null;
+        keep: function () {
+            window.clearTimeout(this.hideTimer);
+            this.hideTimer = null;
         },
 
-        hideTip: function () {
-            window.clearTimeout(this.tipTimer);
-            this.keepTip();
+        hide: function () {
+            window.clearTimeout(this.timer);
+            this.keep();
             this.$tip.stop(true, true).hide();
-            this.tipShown = false;
+            this.shown = false;
+        }
+    };
+
+    // ---- one cart: the parts wired together -----------------------------------
+
+    function Cart(container, options) {
+        this.el = container;
+        this.$el = $(container);
+        this.o = options;
+        // Element ids of this cart start with this, so that carts of one page
+        // never share one.
+        this.ids = 'mv' + (++cartCount) + '-';
+        this.names = accessibleNames();
+        addFocusStyle();
+        this.products = readProducts(container);
+        this.build();
+        this.layOut();
+        this.bind();
+        this.start(options.selected === 1 || options.selected === '1' ? 1 : 0);
+    }
+
+    Cart.prototype = {
+
+        // The parts in page order: tab list (holding the message box), the
+        // two panels, the checkout bar, the hidden total, the live region and
+        // the picture tip.
+        build: function () {
+            this.messages = new Messages();
+            this.tabs = new TabList(this.ids, this.messages);
+            this.productList = new ProductList(this);
+            this.basket = new Basket(this);
+            this.checkout = new Checkout(this);
+            this.tip = new PictureTip(this);
+            this.tabs.panels = [this.productList.$panel, this.basket.$panel];
+            this.$el.prepend(this.tabs.$menu).append(this.productList.$panel, this.basket.$panel);
+            this.productList.fillCategories();
+            this.$el.append(this.checkout.$bar, this.checkout.$totalText, this.messages.live, this.tip.$tip);
+        },
+
+        // Both sizes are read before the narrow layout's rules go in, so
+        // that the page is laid out once for them.
+        layOut: function () {
+            var width = this.basket.headerWidth();
+            this.productList.measure();
+            restackWhenNarrow(this.$el, width);
+        },
+
+        bind: function () {
+            this.tabs.bind();
+            this.productList.bind();
+            this.basket.bind();
+            // Space presses a button or a tab as Enter does, on release.
+            this.$el.on('keydown keyup', 'a[role="button"], a[role="tab"]', function (e) {
+                if (keyOf(e) === ' ') {
+                    e.preventDefault();
+                    if (e.type === 'keyup') {
+                        this.click();
+                    }
+                }
+            });
+            this.checkout.bind();
+            this.tip.bind('img.mvProductImage, img.mvProductImageSmall');
+        },
+
+        start: function (tab) {
+            this.basket.start();
+            this.productList.start();
+            this.basket.readStore();
+            this.tabs.select(tab);
+            this.messages.quiet = false;
+        },
+
+        hook: function (name, args) {
+            var fn = this.o[name];
+            return $.isFunction(fn) ? fn.apply(this.el, args) : undefined;
+        },
+
+        showTotals: function (sum, lines, items) {
+            this.checkout.showTotal(sum);
+            this.tabs.showCount(lines, items);
         }
     };
 
@@ -1279,7 +1468,6 @@
             }
         });
     };
-
     $.fn.mervane.defaults = {
         selected: 0,
         resultName: 'products_selected[]',
