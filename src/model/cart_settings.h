@@ -39,6 +39,8 @@ struct CartOptions {
   int32_t enableImage{};
   int32_t enableImageTooltip{};
   int32_t enableSearch{};
+
+  bool operator==(const CartOptions&) const = default;
 };
 
 // The checkout script's file name on a new cart, which is also the form
