@@ -86,6 +86,7 @@ test('the picture tip stays under the pointer, closes on Escape and never covers
   const tip = page.locator('#Cart1 .tooltip'), picture = page.locator('#Cart1 .mvProductImage').first();
   await picture.hover();
   await tip.waitFor();
+  await page.waitForFunction(() => !$('#Cart1 .tooltip').is(':animated'));  // measured once grown
   const box = await tip.boundingBox();
   await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2, { steps: 5 });
   await page.waitForTimeout(500);
