@@ -9,23 +9,25 @@ const path = require('path');
 const { chromium } = require('playwright-core');
 const { ostrel, makeFolder, writeJson } = require('./module');
 
-const SCRIPT_NAME = 'jquery.mervane-2.0.js';
 const JQUERY_NAME = 'jquery-1.9.1.min.js';
 const JQUERY = fs.readFileSync(require.resolve('jquery/jquery.min.js'));
-const STYLESHEET = fs.readFileSync(path.join(__dirname, 'cart.css'));
 
-// What the module writes for `cart`, a cart definition as `ostrel` reads it:
-// the page markup and the ready script with "$ID$" left in, and the published
-// cart script. Asked once per definition.
+// What the module writes for `cart`, a cart definition as `ostrel` reads it
+// (in an 800 x 400 box unless it says otherwise): the head lines, the page
+// markup and the ready script with "$ID$" left in, and the published script
+// and stylesheet (path -> bytes). Asked once per definition.
 const outputs = new Map();
 function moduleOutput(cart) {
   const key = JSON.stringify(cart);
   if (!outputs.has(key)) {
     const folder = makeFolder('mervane-cart-');
-    const file = writeJson(path.join(folder, 'cart.json'), cart);
-    ostrel('publish', file, path.join(folder, 'site'));
-    outputs.set(key, { markup: ostrel('render', file, 'html', '--raw'), ready: ostrel('render', file, 'ready', '--raw'),
-      script: fs.readFileSync(path.join(folder, 'site/scripts', SCRIPT_NAME)) });
+    const file = writeJson(path.join(folder, 'cart.json'), { bounds: [0, 0, 800, 400], ...cart });
+    const site = path.join(folder, 'site');
+    ostrel('publish', file, site);
+    const files = Object.fromEntries(['scripts', 'styles'].flatMap((dir) => fs.readdirSync(path.join(site, dir))
+      .map((name) => [`${dir}/${name}`, fs.readFileSync(path.join(site, dir, name))])));
+    const render = (what) => ostrel('render', file, what, '--raw');
+    outputs.set(key, { head: render('head'), markup: render('html'), ready: render('ready'), files });
     fs.rmSync(folder, { recursive: true, force: true });
   }
   return outputs.get(key);
@@ -45,23 +47,21 @@ function cartPage({ cart = {}, id = 'cart', options, ready, head = '', markup } 
   const start = ready !== undefined ? ready
     : options !== undefined ? `   $("#${id}").mervane(${options});\r\n` : withId(moduleOutput(cart).ready, id);
   return ['<!DOCTYPE html>', '<html>', '<head>', '<meta charset="utf-8">', '<title>Shop</title>',
-    '<link href="mervane.css" rel="stylesheet" type="text/css">',
-    `<script type="text/javascript" src="${JQUERY_NAME}"></script>`,
-    `<script type="text/javascript" src="${SCRIPT_NAME}"></script>`,
-    head + '</head>', '<body>', (markup !== undefined ? markup : cartMarkup(cart, id)) +
+    `<script type="text/javascript" src="${JQUERY_NAME}"></script>`, moduleOutput(cart).head + head + '</head>',
+    '<body>', (markup !== undefined ? markup : cartMarkup(cart, id)) +
     '<script type="text/javascript">', '$(document).ready(function()', '{', start + '});', '</script>',
     '</body>', '</html>', ''].join('\r\n');
 }
 
-// The files of one test site: the page and the module's cart script.
+// The files of one test site: the page and what the module publishes beside it.
 function cartSite(opts = {}) {
-  return { 'index.html': cartPage(opts), [SCRIPT_NAME]: moduleOutput(opts.cart || {}).script };
+  return { 'index.html': cartPage(opts), ...moduleOutput(opts.cart || {}).files };
 }
 
 const TYPES = { '.html': 'text/html; charset=utf-8', '.js': 'application/javascript; charset=utf-8', '.css': 'text/css', '.svg': 'image/svg+xml' };
 
-// Serves each published site under a folder of its own; jQuery, the test
-// stylesheet and pictures come with every site.
+// Serves each published site under a folder of its own; jQuery and pictures
+// come with every site.
 class SiteServer {
   async start() {
     this.sites = new Map();
@@ -70,7 +70,7 @@ class SiteServer {
       const file = rest.join('/') || 'index.html';
       const files = this.sites.get(site) || {};
       const body = Object.prototype.hasOwnProperty.call(files, file) ? files[file]
-        : file === JQUERY_NAME ? JQUERY : file === 'mervane.css' ? STYLESHEET : file.endsWith('.svg') ? PICTURE : undefined;
+        : file === JQUERY_NAME ? JQUERY : file.endsWith('.svg') ? PICTURE : undefined;
       res.writeHead(body === undefined ? 404 : 200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream', 'Cache-Control': 'no-store' });
       res.end(body === undefined ? 'not found' : body);
     });
