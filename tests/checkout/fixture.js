@@ -113,30 +113,15 @@ function hiddenInputs(html) {
   return [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => [decodeEntities(m[1]), decodeEntities(m[2])]);
 }
 
-// Billing and shipping fields of a complete order, in the order page's form order; an
-// override of undefined leaves the field out.
-function customerFields(overrides = {}) {
-  const fields = {
-    billing_first: 'Ada', billing_last: 'Lovelace', billing_address: '12 Analytical Row',
-    billing_address2: 'Flat 3', billing_city: 'London', billing_state: 'LN', billing_zip: 'N1 9GU',
-    billing_phone: '555 0100', billing_fax: '555 0101', billing_email: 'ada@example.org',
-    shipping_first: '', shipping_last: '', shipping_address: '', shipping_address2: '',
-    shipping_city: '', shipping_state: '', shipping_zip: '', shipping_phone: '', shipping_fax: '',
-    shipping_email: '', comments: '',
-    ...overrides,
-  };
-  return Object.entries(fields).filter(([, v]) => v !== undefined);
-}
-
 // Both passes of a visitor: the cart post, then the order page's hidden fields with the
 // customer's details posted back. Returns {page, result}.
 async function placeOrder(site, cartEntries, overrides) {
   const page = await site.postCart(cartEntries);
   const hidden = hiddenInputs(page.text).filter(([name]) => !(overrides && name in overrides));
-  const result = await site.post([...hidden, ...customerFields(overrides)]);
+  const result = await site.post([...hidden, ...host.customerFields(overrides)]);
   return { page, result };
 }
 
 module.exports = {
-  ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, customerFields, placeOrder,
+  ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, customerFields: host.customerFields, placeOrder,
 };

@@ -1,7 +1,8 @@
 'use strict';
 // Drives the real module through the stand-in host `ostrel`: publishes a site
 // project and serves it with PHP's built-in server and the host's mail
-// capture; and what a visitor does on a cart found by its element id.
+// capture; what a visitor does on a cart found by its element id, and the
+// details of a complete order.
 const { execFileSync, spawn } = require('child_process');
 const fs = require('fs');
 const os = require('os');
@@ -107,4 +108,19 @@ const productList = (page, cartId) => page.locator(`#${cartId} .mvProductList .m
 // The cart list that checkout posts: "id|quantity" per line.
 const cartLines = (page, cartId) => page.locator(`#${cartId} select[name="products_selected[]"] option`).evaluateAll((o) => o.map((e) => e.value));
 
-module.exports = { ROOT, ostrel, parseMail, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines };
+// Billing and shipping fields of a complete order, in the order page's form order; an
+// override of undefined leaves the field out.
+function customerFields(overrides = {}) {
+  const fields = {
+    billing_first: 'Ada', billing_last: 'Lovelace', billing_address: '12 Analytical Row',
+    billing_address2: 'Flat 3', billing_city: 'London', billing_state: 'LN', billing_zip: 'N1 9GU',
+    billing_phone: '555 0100', billing_fax: '555 0101', billing_email: 'ada@example.org',
+    shipping_first: '', shipping_last: '', shipping_address: '', shipping_address2: '',
+    shipping_city: '', shipping_state: '', shipping_zip: '', shipping_phone: '', shipping_fax: '',
+    shipping_email: '', comments: '',
+    ...overrides,
+  };
+  return Object.entries(fields).filter(([, v]) => v !== undefined);
+}
+
+module.exports = { ROOT, ostrel, parseMail, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines, customerFields };

@@ -9,8 +9,7 @@ const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
 const { useCart } = require('./harness');
-const { ROOT, ostrel, makeFolder, serveSite } = require('../lib/module');
-const { customerFields } = require('../../checkout/fixture');
+const { ROOT, ostrel, makeFolder, serveSite, customerFields } = require('../lib/module');
 
 const AXE = require.resolve('axe-core/axe.min.js');
 const h = useCart();

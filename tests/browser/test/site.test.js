@@ -10,8 +10,7 @@ const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
 const { useCart } = require('./harness');
-const { ROOT, ostrel, makeFolder, publishSite, serveSite, addToCart, productList, cartLines } = require('../lib/module');
-const { customerFields } = require('../../checkout/fixture');
+const { ROOT, ostrel, makeFolder, publishSite, serveSite, addToCart, productList, cartLines, customerFields } = require('../lib/module');
 
 const DEMO = path.join(ROOT, 'examples/bakery');
 const PICTURES = path.join(DEMO, 'images');
