@@ -43,6 +43,9 @@ function publishSite(folder, carts, files = {}) {
   return site;
 }
 
+// Publishes the demo bakery's site into `folder` and returns it.
+const publishDemo = (folder) => (ostrel('site', path.join(ROOT, 'examples/bakery/site.json'), folder), folder);
+
 // `ostrel serve` on a published site; mails and PHP's error log lie beside it.
 async function serveSite(site) {
   const aside = makeFolder('mervane-serve-');
@@ -123,4 +126,4 @@ function customerFields(overrides = {}) {
   return Object.entries(fields).filter(([, v]) => v !== undefined);
 }
 
-module.exports = { ROOT, ostrel, parseMail, makeFolder, writeJson, publishSite, serveSite, addToCart, productList, cartLines, customerFields };
+module.exports = { ROOT, ostrel, parseMail, makeFolder, writeJson, publishSite, publishDemo, serveSite, addToCart, productList, cartLines, customerFields };

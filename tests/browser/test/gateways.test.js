@@ -4,10 +4,9 @@
 // ready script posts is caught before it leaves the machine.
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('fs');
 const path = require('path');
-const { useCart } = require('./harness');
-const { ROOT, makeFolder, publishSite, serveSite, addToCart } = require('../lib/module');
+const { useShop } = require('./harness');
+const { ROOT, publishSite, addToCart } = require('../lib/module');
 
 const PICTURES = path.join(ROOT, 'examples/bakery/images');
 const PRODUCTS = [
@@ -53,15 +52,7 @@ const CASES = [
   },
 ];
 
-const h = useCart();
-test.before(async () => {
-  h.folder = makeFolder('mervane-gateways-');
-  h.shop = await serveSite(publishSite(h.folder, CASES.map((c) => ({ products: PRODUCTS, ...c.cart }))));
-});
-test.after(async () => {
-  await h.shop.stop();
-  fs.rmSync(h.folder, { recursive: true, force: true });
-});
+const h = useShop((folder) => publishSite(folder, CASES.map((c) => ({ products: PRODUCTS, ...c.cart }))));
 
 CASES.forEach((c, i) => test(c.name, async () => {
   const posts = [];

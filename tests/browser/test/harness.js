@@ -4,7 +4,10 @@
 const assert = require('node:assert/strict');
 const { before, after, afterEach } = require('node:test');
 const { SiteServer, cartSite, cartMarkup, launchBrowser, openPage } = require('../lib/site');
-const { addToCart } = require('../lib/module');
+const fs = require('fs');
+const { addToCart, makeFolder, serveSite } = require('../lib/module');
+
+const AXE = require.resolve('axe-core/axe.min.js');
 
 // A small catalogue for tests: name, price, category, id, picture, description.
 const catalogue = (rows) => rows.map(([name, price, category, productId, image = '', description = '']) =>
@@ -51,6 +54,28 @@ function useCart() {
   return h;
 }
 
+// useCart with one site served for the whole file: `build(folder)` publishes
+// it into a fresh folder and returns the site's folder.
+function useShop(build) {
+  const h = useCart();
+  before(async () => {
+    h.folder = makeFolder('mervane-shop-');
+    h.shop = await serveSite(build(h.folder));
+  });
+  after(async () => {
+    await h.shop.stop();
+    fs.rmSync(h.folder, { recursive: true, force: true });
+  });
+  return h;
+}
+
+// What axe finds on the page under the `rules` tags: rule and elements per violation.
+async function axe(page, rules) {
+  await page.addScriptTag({ path: AXE });
+  return page.evaluate((runOnly) => window.axe.run(document, { runOnly })
+    .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)), rules);
+}
+
 // What a visitor sees of a cart, read in one go.
 function state(page, id = 'cart') {
   return page.evaluate((id) => {
@@ -90,4 +115,4 @@ function catchCheckout(page) {
   }));
 }
 
-module.exports = { useCart, state, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };
+module.exports = { useCart, useShop, axe, state, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };

@@ -6,22 +6,11 @@
 // MERVANE_SHOTS=DIR a screenshot of each page at each width goes there.
 const test = require('node:test');
 const assert = require('node:assert/strict');
-const fs = require('fs');
 const path = require('path');
-const { useCart } = require('./harness');
-const { ROOT, ostrel, makeFolder, serveSite, customerFields } = require('../lib/module');
+const { useShop, axe } = require('./harness');
+const { publishDemo, customerFields } = require('../lib/module');
 
-const AXE = require.resolve('axe-core/axe.min.js');
-const h = useCart();
-test.before(async () => {
-  h.folder = makeFolder('mervane-order-');
-  ostrel('site', path.join(ROOT, 'examples/bakery/site.json'), path.join(h.folder, 'demo'));
-  h.shop = await serveSite(path.join(h.folder, 'demo'));
-});
-test.after(async () => {
-  await h.shop.stop();
-  fs.rmSync(h.folder, { recursive: true, force: true });
-});
+const h = useShop(publishDemo);
 
 // Each page at a width, a phone's below 800 px; the order page with two lines
 // of the demo's cart, posted as the cart posts them.
@@ -45,15 +34,11 @@ test('the order, success and error pages pass axe, reflow at 320 px and give fin
   for (const width of [1280, 390, 320]) {
     for (const [name, reach] of Object.entries(PAGES)) {
       const page = await reach(width);
-      await page.addScriptTag({ path: AXE });
-      found[`${name} ${width}`] = await page.evaluate((width) => window.axe.run(document, {
-        runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa'],
-      }).then((r) => [
-        ...r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`),
+      found[`${name} ${width}`] = [...await axe(page, ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa']), ...await page.evaluate((width) => [
         ...(document.documentElement.scrollWidth > width ? [`${document.documentElement.scrollWidth} px wide`] : []),
         ...(width < 800 ? [...document.querySelectorAll('input:not([type="hidden"]), textarea, nav a')].map((e) => [e, e.getBoundingClientRect()])
           .filter(([, r]) => r.width < 44 || r.height < 44).map(([e, r]) => `${e.name || e.value || e.textContent}: ${r.width} x ${r.height}`) : []),
-      ]), width);
+      ], width)];
       if (process.env.MERVANE_SHOTS) await page.screenshot({ path: path.join(process.env.MERVANE_SHOTS, `${name}-${width}.png`), fullPage: true });
     }
   }

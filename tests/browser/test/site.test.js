@@ -9,12 +9,11 @@ const test = require('node:test');
 const assert = require('node:assert/strict');
 const fs = require('fs');
 const path = require('path');
-const { useCart } = require('./harness');
-const { ROOT, ostrel, makeFolder, publishSite, serveSite, addToCart, productList, cartLines, customerFields } = require('../lib/module');
+const { useCart, axe } = require('./harness');
+const { ROOT, makeFolder, publishDemo, publishSite, serveSite, addToCart, productList, cartLines, customerFields } = require('../lib/module');
 
 const DEMO = path.join(ROOT, 'examples/bakery');
 const PICTURES = path.join(DEMO, 'images');
-const AXE = require.resolve('axe-core/axe.min.js');
 const h = useCart();
 test.before(() => { h.folder = makeFolder('mervane-site-'); });
 test.after(() => fs.rmSync(h.folder, { recursive: true, force: true }));
@@ -39,9 +38,7 @@ async function axeVisit(page, id) {
   const found = {};
   for (const [state, reach] of Object.entries(STATES)) {
     await reach(page, id);
-    await page.addScriptTag({ path: AXE });
-    found[state] = await page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa',
-      'best-practice'] }).then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)));
+    found[state] = await axe(page, ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice']);
   }
   return found;
 }
@@ -62,8 +59,7 @@ async function visit(site, file, fn) {
 }
 
 test('the demo shop lists every product of its cart with its picture, its pages load, and axe finds nothing', async () => {
-  const site = path.join(h.folder, 'demo');
-  ostrel('site', path.join(DEMO, 'site.json'), site);
+  const site = publishDemo(path.join(h.folder, 'demo'));
   const { products } = JSON.parse(fs.readFileSync(path.join(DEMO, 'cart.json'), 'utf8'));
   await visit(site, 'index.html', async (page) => {
     assert.deepEqual(await productList(page, 'Cart1'), products.map((p) => ({ name: p.name, picture: true })));
