@@ -49,23 +49,12 @@ struct CartOptions {
 inline constexpr OChar kDefaultCheckoutFileName[] = OSTR("mervane_checkout.php");
 inline constexpr std::string_view kCartScriptFileName = "jquery.mervane-2.0.js";
 
-struct CartSettings : CartOptions {
-  // Every field at its row's default.
-  CartSettings();
-
-  // Identity and layout.
-  int32_t id{};
-  int32_t reservedValue{};
+// The fields the Style page edits, kept in one record so that the page's
+// copies are one: the padding, the stylesheet's file name, the texts and the
+// styles.
+struct CartLook {
   int32_t padding{};
-  OColor listBackgroundColor{};
-  ORect bounds{};                      // not stored
-  OStringList publishFolders;          // not stored; "ext|folder" entries
-
-  ProductList products;
-
-  // Published file names.
   OString cssFileName;
-  OString phpFileName;
 
   // The 15 labels, then the 9 messages. Their defaults, storage order,
   // placeholders and Style page items are the rows of kCartTexts below.
@@ -101,6 +90,25 @@ struct CartSettings : CartOptions {
   CFontStyle buttonsStyle;
   CFontStyle checkoutButtonStyle;
   CFontStyle messageBarStyle;
+
+  bool operator==(const CartLook&) const = default;
+};
+
+struct CartSettings : CartOptions, CartLook {
+  // Every field at its row's default.
+  CartSettings();
+
+  // Identity and layout.
+  int32_t id{};
+  int32_t reservedValue{};
+  OColor listBackgroundColor{};
+  ORect bounds{};                      // not stored
+  OStringList publishFolders;          // not stored; "ext|folder" entries
+
+  ProductList products;
+
+  // The checkout script's file name; the stylesheet's is in CartLook.
+  OString phpFileName;
 
   // Stores or loads the widget's block (version 101): the stored rows of
   // kCartFields, the texts (none in a block below 101, where they keep their
@@ -201,7 +209,7 @@ enum class TextKind { kLabel, kMessage };
 
 // One text: adding a label is one member above and one row in kCartTexts.
 struct CartText {
-  OString CartSettings::*field;
+  OString CartLook::*field;
   std::string_view name;     // the field's name, also the cart script's variable
   TextKind kind;
   const OChar* defaultText;
@@ -315,7 +323,7 @@ static_assert(EachTextHasOneSoundRow());
 // The five styles, in storage order: the message bar's before the checkout
 // button's.
 struct CartStyle {
-  CFontStyle CartSettings::*field;
+  CFontStyle CartLook::*field;
   std::string_view name;
 };
 

@@ -4,21 +4,13 @@
 #ifndef MERVANE_PROPERTIES_PAGE_COPIES_H_
 #define MERVANE_PROPERTIES_PAGE_COPIES_H_
 
-#include <array>
-#include <cstdint>
-
 #include "model/cart_settings.h"
 #include "ostrel/types.h"
 
 namespace mervane {
 
-struct StylePageCopies {
-  int32_t padding = 0;
-  std::array<OString, kCartTexts.size()> texts;
-  std::array<CFontStyle, kCartStyles.size()> styles;
-  OString cssFileName;
-  OString phpFileName;
-};
+// The Style page edits the cart's look record.
+using StylePageCopies = CartLook;
 
 // The Options page edits the cart's options record; its checkout script is
 // the full default text when the cart's is empty.

@@ -122,8 +122,8 @@ FieldRef FieldOf(StylePageCopies& copies, const StyleItem& item) {
   switch (item.source) {
     case StyleSource::kPadding: return {nullptr, &copies.padding};
     case StyleSource::kCssFileName: return {&copies.cssFileName};
-    case StyleSource::kText: return {&copies.texts.at(item.row)};
-    case StyleSource::kStyle: return FieldOfStyle(copies.styles.at(item.row), item.field->field);
+    case StyleSource::kText: return {&(copies.*kCartTexts.at(item.row).field)};
+    case StyleSource::kStyle: return FieldOfStyle(copies.*kCartStyles.at(item.row).field, item.field->field);
   }
   return {};
 }

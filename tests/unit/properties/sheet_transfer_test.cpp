@@ -36,8 +36,8 @@ bool EditEveryPage(PageCopies& copies) {
   added.name = OSTR("Added");
   copies.products.Append(added);
   copies.style.padding = 40;
-  copies.style.texts[kCartTexts.size() - 1] = OSTR("Last message");
-  copies.style.styles[0].bold = 1;
+  copies.style.messageQuantityErrorUpdate = OSTR("Last message");
+  copies.style.mainStyle.bold = 1;
   copies.style.cssFileName = OSTR("other.css");
   copies.options.paymentProcessor = kPayPal;
   copies.options.hiddenFields.clear();

@@ -92,17 +92,17 @@ TEST(StyleStore, CellsOpenOnTheCopiesValuesAndFontLists) {
 TEST(StyleStore, EditsAndResetsWriteBackIntoTheCopies) {
   StylePageCopies copies = CopiesOf(CartSettings());
   auto write = [&](CExtPropertyItem& item) { return WriteStyleItem(copies, item); };
-  copies.styles[1].fontSize = 13;
+  copies.productsStyle.fontSize = 13;
   auto store = BuildStyleStore(copies, kFaces);
   CExtPropertyValue& size = Item(*store, "Products", "FontSize");
   ActiveCell<CExtGridCellComboBox>(size).SelectText(U("72"));
   EXPECT_TRUE(size.IsModified());
   EXPECT_EQ(ReportChange(&size, write), &size);
-  EXPECT_EQ(copies.styles[1].fontSize, 72);
+  EXPECT_EQ(copies.productsStyle.fontSize, 72);
   size.Reset();
   EXPECT_FALSE(size.IsModified());
   ReportChange(&size, write);
-  EXPECT_EQ(copies.styles[1].fontSize, 13);
+  EXPECT_EQ(copies.productsStyle.fontSize, 13);
 }
 
 }  // namespace

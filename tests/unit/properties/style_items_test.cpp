@@ -12,15 +12,13 @@
 namespace mervane::testing {
 namespace {
 
-// Styles in stored order: main, products, buttons, message bar, checkout.
 StylePageCopies CopiesOfNewCart() { return CopyIn(CartSettings()).style; }
 
 // How many of the copy's fields differ; a style record counts as one.
 int Differences(const StylePageCopies& a, const StylePageCopies& b) {
-  int count = (a.padding != b.padding) + (a.cssFileName != b.cssFileName) +
-              (a.phpFileName != b.phpFileName);
-  for (size_t i = 0; i < a.texts.size(); ++i) count += a.texts[i] != b.texts[i];
-  for (size_t i = 0; i < a.styles.size(); ++i) count += !(a.styles[i] == b.styles[i]);
+  int count = (a.padding != b.padding) + (a.cssFileName != b.cssFileName);
+  for (const CartText& t : kCartTexts) count += a.*t.field != b.*t.field;
+  for (const CartStyle& s : kCartStyles) count += !(a.*s.field == b.*s.field);
   return count;
 }
 
@@ -64,16 +62,16 @@ TEST(StyleItems, WriteBackFollowsCategoriesToTheirFields) {
   value.text = U("Edited");
   WriteStyleValue(copies, ItemNamed("Main", "TabTextColor"), value);
   WriteStyleValue(copies, ItemNamed("Main", "TabBackgroundColor"), value);
-  EXPECT_EQ(copies.styles[0].textColorHover, 0x123456u);
-  EXPECT_EQ(copies.styles[0].backgroundColorHover, 0x123456u);
+  EXPECT_EQ(copies.mainStyle.textColorHover, 0x123456u);
+  EXPECT_EQ(copies.mainStyle.backgroundColorHover, 0x123456u);
   WriteStyleValue(copies, ItemNamed("Buttons", "TextColorHover"), value);
-  EXPECT_EQ(copies.styles[2].textColorHover, 0x123456u);
-  EXPECT_EQ(copies.styles[4], original.styles[4]);
+  EXPECT_EQ(copies.buttonsStyle.textColorHover, 0x123456u);
+  EXPECT_EQ(copies.checkoutButtonStyle, original.checkoutButtonStyle);
 
   WriteStyleValue(copies, ItemNamed("Labels", "Products"), value);
-  EXPECT_EQ(copies.texts[9], U("Edited"));
+  EXPECT_EQ(copies.labelProducts, U("Edited"));
   WriteStyleValue(copies, ItemNamed("Products", "Bold"), value);
-  EXPECT_EQ(copies.styles[1].bold, 1);
+  EXPECT_EQ(copies.productsStyle.bold, 1);
 
   value.number = 0;
   WriteStyleValue(copies, ItemNamed("Miscellaneous", "Padding"), value);
@@ -82,7 +80,7 @@ TEST(StyleItems, WriteBackFollowsCategoriesToTheirFields) {
 
 TEST(StyleItems, FontListsWithoutSelectionKeepTheStoredValue) {
   StylePageCopies copies = CopiesOfNewCart();
-  CFontStyle& main = copies.styles[0];
+  CFontStyle& main = copies.mainStyle;
   main.fontSize = 13;
   main.fontName = U("Not Installed");
   EXPECT_EQ(ReadStyleValue(copies, ItemNamed("Main", "FontSize")).text, U("13"));
