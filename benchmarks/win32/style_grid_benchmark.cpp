@@ -38,17 +38,7 @@ double Median(const std::function<void()>& work, int runs = 7) {
   return times[times.size() / 2];
 }
 
-mervane::StylePageCopies CopiesOfNewCart() {
-  mervane::CartSettings cart;
-  mervane::StylePageCopies copies;
-  for (size_t i = 0; i < mervane::kCartStyles.size(); ++i) {
-    copies.styles[i] = cart.*mervane::kCartStyles[i].field;
-  }
-  for (size_t i = 0; i < mervane::kCartTexts.size(); ++i) {
-    copies.texts[i] = cart.*mervane::kCartTexts[i].field;
-  }
-  return copies;
-}
+mervane::StylePageCopies CopiesOfNewCart() { return mervane::CartSettings(); }
 
 std::vector<OString> FaceNames(int count, bool ascending) {
   std::vector<OString> names;
