@@ -62,6 +62,7 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
   EXPECT_NE(build.err.find("b.json: the cart is 359 px high, 79 px more than its 280 px box"),
             std::string::npos) << build.err;
   EXPECT_EQ(page.find("$(document).ready"), page.rfind("$(document).ready"));
+  EXPECT_EQ(build.err.find("differ from"), std::string::npos) << "one text each, styles under two names";
 
   const std::string about = ReadFileBytes(out_ / "info/about.html");
   EXPECT_EQ(about.find("<script"), std::string::npos) << "no widget, no scripts";
@@ -72,7 +73,8 @@ TEST_F(Site, PagesCarryHeadLinesSharedScriptMarkupAndOneReadyHandler) {
 // the one checkout script holds the products of both.
 TEST_F(Site, ClashingPicturesAndPricesAreWarnedAbout) {
   folder_.Write("c.json", R"({"products": [{"productId": "B2", "image": "bun.png"},
-      {"productId": "B1", "name": "Bun", "price": "9", "image": "other/bun.png"}]})");
+      {"productId": "B1", "name": "Bun", "price": "9", "image": "other/bun.png"}],
+      "labelTotal": "Sum", "labelRemove": "Drop", "productsStyle": {"bold": true}})");
   folder_.Write("other/bun.png", "other bun");
   site_ = Utf8(folder_.Write("site.json", R"({"title": "T", "pages": [{"file": "a.html",
       "widgets": [{"definition": "a.json"}, {"definition": "c.json"}]}]})"));
@@ -83,7 +85,11 @@ TEST_F(Site, ClashingPicturesAndPricesAreWarnedAbout) {
             "\" and a.json product 1 \"B1\" picture \"" + Utf8(folder_ / "bun.png") +
             "\" share a file name, so the site shows the later for both",
         std::string("c.json: c.json product 2 \"B1\" is \"Bun\" at 9, but a.json product 1 \"B1\" is \"Bun\" at "),
-        std::string("; their checkout script mervane_checkout.php takes the first\n")})
+        std::string("; their checkout script mervane_checkout.php takes the first\n"),
+        std::string("c.json: its texts differ from a.json's (labelTotal, labelRemove), but every cart of the site "
+                    "fills one jquery.mervane-2.0.js, so each shows the texts of the last cart published\n"),
+        std::string("c.json: its styles differ from a.json's, but both publish the stylesheet mervane.css, so "
+                    "each shows the styles of the last cart published\n")})
     EXPECT_NE(build.err.find(warning), std::string::npos) << warning << "\n" << build.err;
   EXPECT_EQ(build.err.find("c.json product 1"), std::string::npos) << "one picture used twice is no clash";
   const std::string script = ReadFileBytes(out_ / "mervane_checkout.php");

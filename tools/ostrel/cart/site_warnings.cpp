@@ -6,6 +6,7 @@
 #include "framework/text.h"
 #include "output/page_markup.h"
 #include "publish/checkout_script.h"
+#include "publish/stylesheet.h"
 
 namespace ostrel {
 
@@ -67,6 +68,16 @@ void CompareSharedIds(std::ostream& err, const std::vector<NamedCart>& carts,
   }
 }
 
+// The names of the texts in which two carts differ, comma-separated.
+std::string DifferingTexts(const CartSettings& a, const CartSettings& b) {
+  std::string names;
+  for (const mervane::CartText& t : mervane::kCartTexts) {
+    if (a.*t.field == b.*t.field) continue;
+    names += (names.empty() ? "" : ", ") + std::string(t.name);
+  }
+  return names;
+}
+
 }  // namespace
 
 // Pictures are compared by file name without regard to case, as the host's
@@ -85,6 +96,38 @@ void WarnAboutPictureNames(std::ostream& err, const std::vector<NamedCart>& cart
                           "\" share a file name, so the site shows the later for both");
       found->second = here;
     });
+  }
+}
+
+// Carts publish in site order, so the last of those sharing a file writes it
+// last. One warning a cart and file, against the first earlier cart that
+// clashes.
+void WarnAboutSharedFiles(std::ostream& err, const std::vector<NamedCart>& carts) {
+  using Clash = std::string (*)(const CartSettings& later, const NamedCart& earlier);
+  const Clash clashes[] = {
+      [](const CartSettings& later, const NamedCart& earlier) {
+        const std::string texts = DifferingTexts(later, *earlier.settings);
+        if (texts.empty()) return texts;
+        return "its texts differ from " + earlier.source + "'s (" + texts + "), but every cart of the site fills one " +
+               std::string(mervane::kCartScriptFileName) + ", so each shows the texts of the last cart published";
+      },
+      [](const CartSettings& later, const NamedCart& earlier) {
+        const CartSettings& e = *earlier.settings;
+        if (mervane::ToLower(e.cssFileName) != mervane::ToLower(later.cssFileName) ||
+            mervane::BuildStylesheet(e) == mervane::BuildStylesheet(later))
+          return std::string();
+        return "its styles differ from " + earlier.source + "'s, but both publish the stylesheet " +
+               ToUtf8(later.cssFileName) + ", so each shows the styles of the last cart published";
+      }};
+  for (size_t i = 1; i < carts.size(); ++i) {
+    for (Clash clash : clashes) {
+      for (size_t j = 0; j < i; ++j) {
+        const std::string warning = clash(*carts[i].settings, carts[j]);
+        if (warning.empty()) continue;
+        Warn(err, Place{&carts[i], 0, nullptr}, warning);
+        break;
+      }
+    }
   }
 }
 

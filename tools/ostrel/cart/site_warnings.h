@@ -23,6 +23,10 @@ struct NamedCart {
 // order is the one the site shows for both.
 void WarnAboutPictureNames(std::ostream& err, const std::vector<NamedCart>& carts);
 
+// Carts whose texts differ, which all fill the one cart script, or whose
+// styles differ under one stylesheet name: the site keeps the last cart's.
+void WarnAboutSharedFiles(std::ostream& err, const std::vector<NamedCart>& carts);
+
 // A product id that carts sharing one checkout script give different names
 // or prices: the script prices every order from the first of those carts.
 void WarnAboutSharedIds(std::ostream& err, const std::vector<NamedCart>& carts);

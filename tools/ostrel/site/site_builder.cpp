@@ -63,6 +63,7 @@ Project OpenProject(Invocation& in, const SiteFile& site) {
     }
   }
   WarnAboutPictureNames(in.err, carts);
+  WarnAboutSharedFiles(in.err, carts);
   WarnAboutSharedIds(in.err, carts);
   return project;
 }
