@@ -53,16 +53,16 @@ test('a cart or order that PHP cuts short ends on the error page, never on a sho
   const multipart = new FormData();
   for (let i = 0; i < 1000; i++) multipart.append(`x${i}`, '1');
   multipart.append('products_selected[]', 'SKU1|1');
-  for (const [what, phpArgs, request, expected, text = /^$/] of [
-    ['buffered output', [], cut, ERROR],
-    ['unbuffered output', ['-d', 'output_buffering=0'], cut, [200, null], shown],
-    ['a post over post_max_size', ['-d', 'post_max_size=1K', '-d', 'display_errors=0'], (site) => site.postCart(cartOf(100)), ERROR],
-    ['a query cut before the cart', [], (site) => site.get(`/${site.fileName}?${'x=1&'.repeat(1000)}products_selected[]=SKU1%7C1`), ERROR],
-    ['a multipart post cut before the cart', [], (site) => site.post(multipart), ERROR],
-    ['an order page whose post would be cut', [], (site) => site.postCart(cartOf(245)), ERROR],
-    ['a field nested too deeply', [], (site) => site.post([[`x${'[a]'.repeat(70)}`, '1'], ['products_selected[]', 'SKU1|1']]), ERROR],
+  for (const [what, ini, request, expected, text = /^$/] of [
+    ['buffered output', '', cut, ERROR],
+    ['unbuffered output', 'output_buffering=0', cut, [200, null], shown],
+    ['a post over post_max_size', 'post_max_size=1K\ndisplay_errors=0', (site) => site.postCart(cartOf(100)), ERROR],
+    ['a query cut before the cart', '', (site) => site.get(`/${site.fileName}?${'x=1&'.repeat(1000)}products_selected[]=SKU1%7C1`), ERROR],
+    ['a multipart post cut before the cart', '', (site) => site.post(multipart), ERROR],
+    ['an order page whose post would be cut', '', (site) => site.postCart(cartOf(245)), ERROR],
+    ['a field nested too deeply', '', (site) => site.post([[`x${'[a]'.repeat(70)}`, '1'], ['products_selected[]', 'SKU1|1']]), ERROR],
   ]) {
-    await withCheckout({ products: SHOP, phpArgs, expectWarning: CUT_SHORT }, async (site) => {
+    await withCheckout({ products: SHOP, ini, expectWarning: CUT_SHORT }, async (site) => {
       const page = await request(site);
       assert.deepEqual(outcome(page), expected, what);
       assert.match(page.text, text, what);
@@ -76,10 +76,10 @@ test('a cart or order that PHP cuts short ends on the error page, never on a sho
     const lines = Array.from({ length: 245 }, (_, i) => [[`ID_${i + 1}`, 'SKU1'], [`QUANTITY_${i + 1}`, '1'],
       [`PRICE_${i + 1}`, '2.50'], [`NAME_${i + 1}`, 'Cake']]).flat();
     assert.deepEqual(outcome(await site.post([...lines, ['TOTAL', '$612.50'], ...customerFields()])), ERROR);
-    assert.deepEqual([site.mails().length, site.log().split('\r\n').length], [2, 2], 'only the first order was sent');
+    assert.deepEqual([site.mails().length, site.orderLog().split('\r\n').length], [2, 2], 'only the first order was sent');
   });
 
-  await withCheckout({ products: SHOP, phpArgs: ['-d', 'max_input_vars=30000'] }, async (site) => {
+  await withCheckout({ products: SHOP, ini: 'max_input_vars=30000' }, async (site) => {
     const { page, result } = await placeOrder(site, cartOf(5000));
     assert.deepEqual([hiddenInputs(page.text).at(-2), result.location], [['TOTAL', '$12500.00'], 'shop_success.html'], 'a raised limit');
   });
@@ -106,7 +106,7 @@ test('order posts the order page did not make are refused before anything is sen
     })) {
       assert.deepEqual(outcome(await site.post(pairs)), ERROR, what);
     }
-    assert.deepEqual([site.mails().length, site.log()], [0, null]);
+    assert.deepEqual([site.mails().length, site.orderLog()], [0, null]);
     assert.equal((await site.post(genuine)).location, 'shop_success.html');
   }));
 
@@ -121,7 +121,7 @@ test('hostile order details add no mail header and are logged as one intact line
       billing_city: '@SUM(A1)', billing_phone: '+1 555 0100', billing_fax: ' =1', comments: undefined };
     const order = [...hiddenInputs((await site.postCart(['SKU1|1'])).text), ...customerFields(formulas)];
     assert.equal((await site.post([...order, ['comments[]', 'x'], ['extra', '"=1+1"']])).location, 'shop_success.html');
-    const lines = site.log().split('\r\n');
+    const lines = site.orderLog().split('\r\n');
     assert.deepEqual([lines.length, lines.pop()], [3, '']);
     for (const line of lines) assert.match(line, /^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,127\.0\.0\.1,SKU1,1,2\.50,Cake,\$2\.50,[^\r\n"]*$/);
     assert.ok(lines[0].includes(",billing_first<script>alert('x')</script>' Bcc: evil@example.net   <script>"));

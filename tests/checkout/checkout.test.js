@@ -94,7 +94,7 @@ test('a completed order mails the owner and the customer, logs one line and redi
     ].join('\n');
     assert.deepEqual([owner.body, customer.body], [expected, expected]);
 
-    const log = site.log();
+    const log = site.orderLog();
     assert.ok(Math.abs(new Date(log.slice(0, 19) + 'Z') - before) < 5000, `log time ${log.slice(0, 19)}`);
     assert.equal(log.slice(19), ',127.0.0.1,SKU1,2,2.50,Cake,SKU2,1.5,4,Tom&#39;s Pies &amp; Co,$9.00,'
       + 'Ada,Lovelace,12 Analytical Row,Flat 3,London,LN,N1 9GU,555 0100,555 0101,ada@example.org,'
@@ -131,14 +131,14 @@ test('missing billing details, bad addresses or token and an order log that cann
 
 // Every case places its orders and then finds one log row and two mails per order, nothing else.
 test('no order is lost or doubled: control characters, a failing log, resubmissions, orders from every cart of a 20-page site', async () => {
-  const rows = (site) => (site.log() || '').split('\r\n').slice(0, -1);
+  const rows = (site) => (site.orderLog() || '').split('\r\n').slice(0, -1);
   const taken = (site, orders) => assert.deepEqual([rows(site).length, site.mails().length], [orders, 2 * orders]);
   await withCheckout({ products: SHOP, env: { PHP_CLI_SERVER_WORKERS: '2' } }, async (site) => {
     const dirty = { billing_first: 'A\0da', billing_city: 'Lon\x01don\x7f', comments: 'a\0\tb\r\nc', ADDTLINFO_1: 'gift\0\x1b' };
     assert.equal((await placeOrder(site, ['SKU1|1'], dirty)).result.location, 'shop_success.html');
     taken(site, 1);
     assert.match(site.mails()[0].body, /   Ada Lovelace \n.*   London, LN  N1 9GU \n.* - Cake   gift  \n.*\nab\r\nc \n/s);
-    assert.doesNotMatch(site.log() + site.mails().map((m) => m.body).join(), /[\0-\x08\x0b-\x0c\x0e-\x1f\x7f\t]/);
+    assert.doesNotMatch(site.orderLog() + site.mails().map((m) => m.body).join(), /[\0-\x08\x0b-\x0c\x0e-\x1f\x7f\t]/);
 
     const order = [...hiddenInputs((await site.postCart(['SKU2|1'])).text), ...customerFields()];
     const posts = [...await Promise.all([site.post(order), site.post(order)]), await site.post(order)];
@@ -156,8 +156,8 @@ test('no order is lost or doubled: control characters, a failing log, resubmissi
       if (before !== null) fs.writeFileSync(site.csvPath, before);
       const { result } = await placeOrder(site, ['SKU1|1']);
       assert.deepEqual([result.status, result.location || result.text], expected, what);
-      assert.deepEqual([site.log(), site.mails().length], [before, 0], what);
-      assert.match(fs.readFileSync(site.errorLog, 'latin1'), options.expectWarning, `${what}: the server's log says why`);
+      assert.deepEqual([site.orderLog(), site.mails().length], [before, 0], what);
+      assert.match(site.phpErrors(), options.expectWarning, `${what}: the server's log says why`);
     });
   }
   // A site of 20 pages with a cart each, the last listing the first's product at another price.
@@ -181,7 +181,7 @@ test('the e-mail lists the first 24 lines in dollars whatever the currency sign;
     const items = body.split('\n').filter((l) => /^1    \$1    P\d+ - /.test(l));
     assert.deepEqual(items, products.slice(0, 24).map((p) => `1    $1    ${p.id} - ${p.name}     `));
     assert.match(body, /   ada@example.org \n \n \nQty  Price\(\$\)   Product ID .*\nTOTAL: EUR 30.00 \n/s, 'no Ship To without a name');
-    const fields = site.log().split(',');
+    const fields = site.orderLog().split(',');
     assert.equal(fields.length, 2 + 30 * 4 + 1 + 21 + 1);
     assert.deepEqual(fields.slice(118, 122), ['P30', '1', '1', 'Item 30']);
   });
@@ -199,7 +199,7 @@ test('the log append waits for the file lock and concurrent orders never interle
     const comments = Array.from({ length: 12 }, (_, i) => `order${i}-${'x'.repeat(200000)}`);
     const results = await Promise.all(comments.map((comment) => placeOrder(site, ['SKU1|1'], { comments: comment })));
     assert.ok(results.every(({ result }) => result.location === 'shop_success.html'));
-    const lines = site.log().split('\r\n');
+    const lines = site.orderLog().split('\r\n');
     assert.deepEqual([lines.length, lines.pop()], [14, '']);
     assert.deepEqual(lines.slice(1).map((l) => l.split(',').at(-2)).sort(), comments.sort());
   }));
