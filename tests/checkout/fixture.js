@@ -40,7 +40,7 @@ async function withCheckout(options, fn) {
   };
   const post = (body) => load(undefined, Array.isArray(body) ? new URLSearchParams(body) : body);
   // postCart posts as the cart page does: one "products_selected[]" per line "id|quantity".
-  const site = { ...shop, dir, fileName, csvPath: path.join(dir, 'orders.csv'), get: load, post,
+  const site = { ...shop, fileName, csvPath: path.join(dir, 'orders.csv'), get: load, post,
     postCart: (entries) => post(entries.map((e) => ['products_selected[]', e])) };
   try {
     await fn(site);
@@ -51,25 +51,19 @@ async function withCheckout(options, fn) {
   }
 }
 
-function decodeEntities(text) {
-  const named = { quot: '"', amp: '&', lt: '<', gt: '>' };
-  return text.replace(/&(#\d+|quot|amp|lt|gt);/g, (m, e) => (e[0] === '#' ? String.fromCharCode(Number(e.slice(1))) : named[e]));
-}
+const decodeEntities = (text) => text.replace(/&(#\d+|quot|amp|lt|gt);/g,
+  (m, e) => (e[0] === '#' ? String.fromCharCode(e.slice(1)) : { quot: '"', amp: '&', lt: '<', gt: '>' }[e]));
 
 // The hidden inputs of an order page, in document order, as a browser would post them.
-function hiddenInputs(html) {
-  return [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => [decodeEntities(m[1]), decodeEntities(m[2])]);
-}
+const hiddenInputs = (html) => [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => m.slice(1).map(decodeEntities));
 
-// Both passes of a visitor: the cart post, then the order page's hidden fields with the
-// customer's details posted back. Returns {page, result}.
+// An order page's hidden fields with the customer's details (see customerFields), as posted back.
+const orderFields = (html, overrides = {}) => [...hiddenInputs(html).filter(([name]) => !(name in overrides)), ...host.customerFields(overrides)];
+
+// Both passes of a visitor: the cart post, then the order post. Returns {page, result}.
 async function placeOrder(site, cartEntries, overrides) {
   const page = await site.postCart(cartEntries);
-  const hidden = hiddenInputs(page.text).filter(([name]) => !(overrides && name in overrides));
-  const result = await site.post([...hidden, ...host.customerFields(overrides)]);
-  return { page, result };
+  return { page, result: await site.post(orderFields(page.text, overrides)) };
 }
 
-module.exports = {
-  ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, customerFields: host.customerFields, placeOrder,
-};
+module.exports = { ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, orderFields, placeOrder, customerFields: host.customerFields };
