@@ -13,15 +13,12 @@ const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'merv
 // Errors shown and output buffered, as in the php.ini for development that PHP ships.
 const DEVELOPMENT = 'output_buffering=4096\ndisplay_errors=1\ndisplay_startup_errors=1\ndate.timezone=UTC\n';
 
-// Publishes the checkout script as the module does for products [{id, name, price}]: the
-// template, or the custom script `edit` makes of it, with the module's product table. With
-// `carts` (lists of products), a site of one page per cart. Returns the site's folder.
-function publishScript(dir, { products, carts, edit, fileName }) {
-  const cart = (list) => ({ products: list.map((p) => ({ productId: p.id, name: p.name, price: p.price })), phpFileName: fileName,
-    ...(edit && { checkoutScript: edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')) }) });
-  if (carts) return host.publishSite(dir, carts.map(cart));
-  host.ostrel('publish', host.writeJson(path.join(dir, 'cart.json'), cart(products)), dir);
-  return dir;
+// Publishes a site of one page per cart (a list of products [{id, name, price}], by default
+// `products`) and returns its folder. Its checkout script is the template, or the custom script
+// `edit` makes of it, with the carts' product table.
+function publishScript(dir, { products, carts = [products], edit, fileName }) {
+  return host.publishSite(dir, carts.map((list) => ({ products: list.map((p) => ({ productId: p.id, name: p.name, price: p.price })),
+    phpFileName: fileName, ...(edit && { checkoutScript: edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')) }) })));
 }
 
 // Runs fn(site) on a fresh site and fails if PHP logged anything unexpected. Options: products,
