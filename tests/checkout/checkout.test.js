@@ -98,10 +98,8 @@ test('an order post missing details, with a bad address or token, or not made by
     const onPage = new RegExp((await site.get()).text.match(/var pattern = \/(.*)\/i;/)[1], 'i');
     const page = (await site.postCart(['SKU1|2', 'SKU2|1'])).text;
     const without = (...lines) => Object.fromEntries(lines.flatMap((n) => ['ID', 'QUANTITY', 'PRICE', 'NAME'].map((f) => [`${f}_${n}`, undefined])));
-    const required = ['billing_first', 'billing_last', 'billing_address', 'billing_city', 'billing_state',
-      'billing_zip', 'billing_phone', 'billing_email'];
     const refused = [
-      ...required.map((f) => ({ [f]: '' })), { billing_first: undefined },
+      ...['first', 'last', 'address', 'city', 'state', 'zip', 'phone', 'email'].map((f) => ({ [`billing_${f}`]: '' })), { billing_first: undefined },
       ...['ada', 'ada@', 'ada@example', 'ada@example.c', 'ada@example.museums', '@example.org', 'ada@@example.org',
         '.ada@example.org', 'a+b@example.org', 'ada_@example.org', 'ada@-example.org', 'ad\u00e9@example.org',
         'ada@example.org\n', 'ada@example.org\r\nBcc: victim@example.net', 'ada@example.org\r', 'ada\n@example.org',
