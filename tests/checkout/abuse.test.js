@@ -4,7 +4,7 @@
 
 const { test } = require('node:test');
 const assert = require('node:assert/strict');
-const { ERROR, outcome, withCheckout, decodeEntities, hiddenInputs, customerFields, placeOrder } = require('./fixture');
+const { ERROR, outcome, withCheckout, decodeEntities, hiddenInputs, orderFields, customerFields, placeOrder } = require('./fixture');
 
 const SHOP = [{ id: 'SKU1', name: 'Cake', price: '2.50' }, { id: 'A<b>&1', name: 'Odd id', price: '1' }];
 const CORPUS = ['<script>alert(1)</script>', '"><img src=x onerror=alert(1)>', "'onmouseover='alert(1)'",
@@ -13,11 +13,8 @@ const CUT_SHORT = /PHP Request Startup: (Input variables exceeded 1000|POST Cont
 const cartOf = (count) => Array(count).fill('SKU1|1');
 
 // The rows of the table of refused lines, each cell's text as the visitor reads it.
-function refusedRows(html) {
-  const table = html.split('were not accepted and are not part of the order:')[1].split('</table>')[0];
-  return [...table.matchAll(/<tr>\r\n((?:<td class="mervaneentry">.*?<\/td>\r\n)+)<\/tr>/gs)]
-    .map((row) => [...row[1].matchAll(/<td class="mervaneentry">(.*?)<\/td>/gs)].map((cell) => decodeEntities(cell[1])));
-}
+const refusedRows = (html) => html.split('were not accepted and are not part of the order:')[1].split('</table>')[0].split('<tr>')
+  .slice(2).map((row) => [...row.matchAll(/<td class="mervaneentry">(.*?)<\/td>/gs)].map((cell) => decodeEntities(cell[1])));
 
 test('every cart line the order page refuses is listed, escaped, with its reason', () =>
   withCheckout({ products: SHOP }, async (site) => {
@@ -53,16 +50,16 @@ test('a cart or order that PHP cuts short ends on the error page, never on a sho
   const multipart = new FormData();
   for (let i = 0; i < 1000; i++) multipart.append(`x${i}`, '1');
   multipart.append('products_selected[]', 'SKU1|1');
-  for (const [what, phpArgs, request, expected, text = /^$/] of [
-    ['buffered output', [], cut, ERROR],
-    ['unbuffered output', ['-d', 'output_buffering=0'], cut, [200, null], shown],
-    ['a post over post_max_size', ['-d', 'post_max_size=1K', '-d', 'display_errors=0'], (site) => site.postCart(cartOf(100)), ERROR],
-    ['a query cut before the cart', [], (site) => site.get(`/${site.fileName}?${'x=1&'.repeat(1000)}products_selected[]=SKU1%7C1`), ERROR],
-    ['a multipart post cut before the cart', [], (site) => site.post(multipart), ERROR],
-    ['an order page whose post would be cut', [], (site) => site.postCart(cartOf(245)), ERROR],
-    ['a field nested too deeply', [], (site) => site.post([[`x${'[a]'.repeat(70)}`, '1'], ['products_selected[]', 'SKU1|1']]), ERROR],
+  for (const [what, ini, request, expected, text = /^$/] of [
+    ['buffered output', '', cut, ERROR],
+    ['unbuffered output', 'output_buffering=0', cut, [200, null], shown],
+    ['a post over post_max_size', 'post_max_size=1K\ndisplay_errors=0', (site) => site.postCart(cartOf(100)), ERROR],
+    ['a query cut before the cart', '', (site) => site.get(`/${site.fileName}?${'x=1&'.repeat(1000)}products_selected[]=SKU1%7C1`), ERROR],
+    ['a multipart post cut before the cart', '', (site) => site.post(multipart), ERROR],
+    ['an order page whose post would be cut', '', (site) => site.postCart(cartOf(245)), ERROR],
+    ['a field nested too deeply', '', (site) => site.post([[`x${'[a]'.repeat(70)}`, '1'], ['products_selected[]', 'SKU1|1']]), ERROR],
   ]) {
-    await withCheckout({ products: SHOP, phpArgs, expectWarning: CUT_SHORT }, async (site) => {
+    await withCheckout({ products: SHOP, ini, expectWarning: CUT_SHORT }, async (site) => {
       const page = await request(site);
       assert.deepEqual(outcome(page), expected, what);
       assert.match(page.text, text, what);
@@ -70,58 +67,30 @@ test('a cart or order that PHP cuts short ends on the error page, never on a sho
   }
 
   await withCheckout({ products: SHOP, expectWarning: CUT_SHORT }, async (site) => {
-    const { page, result } = await placeOrder(site, cartOf(244));
-    assert.equal(page.headers.get('content-type'), 'text/html; charset=ISO-8859-1');
-    assert.equal(result.location, 'shop_success.html', 'the largest order PHP reads whole');
-    const lines = Array.from({ length: 245 }, (_, i) => [[`ID_${i + 1}`, 'SKU1'], [`QUANTITY_${i + 1}`, '1'],
-      [`PRICE_${i + 1}`, '2.50'], [`NAME_${i + 1}`, 'Cake']]).flat();
-    assert.deepEqual(outcome(await site.post([...lines, ['TOTAL', '$612.50'], ...customerFields()])), ERROR);
-    assert.deepEqual([site.mails().length, site.log().split('\r\n').length], [2, 2], 'only the first order was sent');
+    // The largest order PHP reads whole, first with two fields more.
+    const order = orderFields((await site.postCart(cartOf(244))).text);
+    assert.deepEqual(outcome(await site.post([...order, ['x', '1'], ['y', '1']])), ERROR);
+    assert.equal((await site.post(order)).location, 'shop_success.html');
+    assert.deepEqual([site.mails().length, site.orderLog().split('\r\n').length], [2, 2]);
   });
 
-  await withCheckout({ products: SHOP, phpArgs: ['-d', 'max_input_vars=30000'] }, async (site) => {
+  await withCheckout({ products: SHOP, ini: 'max_input_vars=30000' }, async (site) => {
     const { page, result } = await placeOrder(site, cartOf(5000));
     assert.deepEqual([hiddenInputs(page.text).at(-2), result.location], [['TOTAL', '$12500.00'], 'shop_success.html'], 'a raised limit');
   });
 });
-
-test('order posts the order page did not make are refused before anything is sent', () =>
-  withCheckout({ products: [...SHOP, { id: 'SKU2', name: 'Pie', price: '4' }] }, async (site) => {
-    const genuine = [...hiddenInputs((await site.postCart(['SKU1|2', 'SKU2|1'])).text), ...customerFields()];
-    const set = (pairs, changes) => pairs.map(([n, v]) => [n, n in changes ? changes[n] : v]);
-    const without = (name) => genuine.filter(([n]) => n !== name);
-    for (const [what, pairs] of Object.entries({
-      'lowered price': set(genuine, { PRICE_1: '0.01' }),
-      'renamed product': set(genuine, { NAME_2: 'Gold bar' }),
-      'unknown product': set(genuine, { ID_2: 'GHOST' }),
-      'lowered total': set(genuine, { TOTAL: '$1.00' }),
-      'zero quantity': set(genuine, { QUANTITY_2: '0', TOTAL: '$5.00' }),
-      'gap in lines': genuine.filter(([n]) => !n.endsWith('_1')),
-      'stray line': [...genuine, ['NAME_7', 'Free gift']],
-      'line missing a field': without('PRICE_2'),
-      'no lines': [['TOTAL', '$0.00'], ...customerFields()],
-      'line field as a list': [['ID_1[]', 'SKU1'], ...without('ID_1')],
-      'e-mail as a list': [...without('billing_email'), ['billing_email[]', 'ada@example.org']],
-      'total as a list': [...without('TOTAL'), ['TOTAL[]', '$9.00']],
-    })) {
-      assert.deepEqual(outcome(await site.post(pairs)), ERROR, what);
-    }
-    assert.deepEqual([site.mails().length, site.log()], [0, null]);
-    assert.equal((await site.post(genuine)).location, 'shop_success.html');
-  }));
 
 test('hostile order details add no mail header and are logged as one intact line, formulas defused', () =>
   withCheckout({ products: SHOP }, async (site) => {
     const hostile = (name) => `${name}<script>alert("x")</script>'\r\nBcc: evil@example.net\n, ${CORPUS.join(',')}`;
     const details = Object.fromEntries(customerFields().map(([n]) => [n, n === 'billing_email' ? 'ada@example.org' : hostile(n)]));
     assert.equal((await placeOrder(site, ['SKU1|1'], details)).result.location, 'shop_success.html');
-    const names = ['To', 'Subject', 'From', 'Reply-To', 'MIME-Version', 'X-Mailer'];
-    assert.deepEqual(site.mails().map((m) => m.headers.map(([n]) => n)), [names, names]);
+    assert.deepEqual(site.mails().map((m) => m.headers.length), [6, 6]);
     const formulas = { billing_first: '=HYPERLINK("http://evil.example")', billing_last: '+1', billing_address: '-2',
       billing_city: '@SUM(A1)', billing_phone: '+1 555 0100', billing_fax: ' =1', comments: undefined };
-    const order = [...hiddenInputs((await site.postCart(['SKU1|1'])).text), ...customerFields(formulas)];
+    const order = orderFields((await site.postCart(['SKU1|1'])).text, formulas);
     assert.equal((await site.post([...order, ['comments[]', 'x'], ['extra', '"=1+1"']])).location, 'shop_success.html');
-    const lines = site.log().split('\r\n');
+    const lines = site.orderLog().split('\r\n');
     assert.deepEqual([lines.length, lines.pop()], [3, '']);
     for (const line of lines) assert.match(line, /^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d,127\.0\.0\.1,SKU1,1,2\.50,Cake,\$2\.50,[^\r\n"]*$/);
     assert.ok(lines[0].includes(",billing_first<script>alert('x')</script>' Bcc: evil@example.net   <script>"));

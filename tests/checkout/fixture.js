@@ -1,127 +1,66 @@
 'use strict';
 // The checkout script live: a temporary site holding the script with its product table filled
-// in, served by PHP's built-in server, mail captured to files and PHP errors logged to a file.
+// in, served by `ostrel serve` with mail captured and PHP errors shown and logged.
 
 const assert = require('node:assert/strict');
-const { spawn } = require('node:child_process');
 const fs = require('node:fs');
-const os = require('node:os');
 const path = require('node:path');
+const host = require('../browser/lib/module.js');
+
 const ERROR = [302, 'shop_error.html'];
 const outcome = (response) => [response.status, response.location];
 const TEMPLATE_PATH = path.join(__dirname, '..', '..', 'src', 'resources', 'mervane_checkout.php');
-const PHP = process.env.PHP_BINARY || 'php';
-const host = require('../browser/lib/module.js');
+// Errors shown and output buffered, as in the php.ini for development that PHP ships.
+const DEVELOPMENT = 'output_buffering=4096\ndisplay_errors=1\ndisplay_startup_errors=1\ndate.timezone=UTC\n';
 
-// Publishes the checkout script as the module does for products [{id, name, price}]: the
-// template, or the custom script `edit` makes of it, with the module's product table. With
-// `carts` (lists of products), a site of one page per cart. Returns the site's folder.
-function publishScript(dir, { products, carts, edit, fileName }) {
-  const cart = (list) => ({ products: list.map((p) => ({ productId: p.id, name: p.name, price: p.price })), phpFileName: fileName,
-    ...(edit && { checkoutScript: edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')) }) });
-  if (carts) return host.publishSite(dir, carts.map(cart));
-  host.ostrel('publish', host.writeJson(path.join(dir, 'cart.json'), cart(products)), dir);
-  return dir;
+// Publishes a site of one page per cart (a list of products [{id, name, price}], by default
+// `products`) and returns its folder. Its checkout script is the template, or the custom script
+// `edit` makes of it, with the carts' product table.
+function publishScript(dir, { products, carts = [products], edit, fileName }) {
+  return host.publishSite(dir, carts.map((list) => ({ products: list.map((p) => ({ productId: p.id, name: p.name, price: p.price })),
+    phpFileName: fileName, ...(edit && { checkoutScript: edit(fs.readFileSync(TEMPLATE_PATH, 'latin1')) }) })));
 }
 
-// Runs fn(site) against `php -S` on a fresh site and fails if PHP logged anything unexpected.
-// Options: products, carts and edit (see publishScript), fileName, phpArgs and env (extra php arguments
-// and environment), fileBlocks (a limit, in 512-byte blocks, on the files PHP writes),
+// Runs fn(site) on a fresh site and fails if PHP logged anything unexpected. Options: products,
+// carts and edit (see publishScript), fileName, ini, env and fileBlocks (see serveSite), and
 // expectWarning (a regex for the PHP warnings the case provokes).
 async function withCheckout(options, fn) {
   const fileName = options.fileName || 'mervane_checkout.php';
-  const root = fs.mkdtempSync(path.join(os.tmpdir(), 'checkout-site-'));
-  const errorLog = path.join(root, '.php-errors.log');
-  fs.writeFileSync(errorLog, '');
+  const root = host.makeFolder('checkout-site-');
   const dir = publishScript(root, { ...options, fileName });
-  // Errors shown and output buffered, as in the php.ini for development that PHP ships.
-  const args = ['-d', `sendmail_path="cat > ${dir}/$(date +%s%N).eml"`, '-d', 'error_reporting=E_ALL',
-    '-d', 'output_buffering=4096', '-d', 'display_errors=1', '-d', 'display_startup_errors=1', '-d', 'log_errors=1',
-    '-d', `error_log=${errorLog}`, '-d', 'date.timezone=UTC', ...(options.phpArgs || []), '-S', '127.0.0.1:0', '-t', dir];
-  // Its own process group, so that stop() also ends the workers PHP_CLI_SERVER_WORKERS forks.
-  const limit = options.fileBlocks ? ['sh', ['-c', `ulimit -f ${options.fileBlocks}; trap '' XFSZ; exec "$0" "$@"`, PHP]] : [PHP, []];
-  const child = spawn(limit[0], [...limit[1], ...args], { cwd: dir, detached: true, env: { ...process.env, ...options.env }, stdio: ['ignore', 'pipe', 'pipe'] });
-  const closed = new Promise((resolve) => child.once('close', resolve));
-  let output = '';
-  const site = new Site({ child, closed, root, dir, fileName, errorLog, expectWarning: options.expectWarning });
-  try {
-    site.base = await new Promise((resolve, reject) => {
-      const timer = setTimeout(() => reject(new Error(`php -S did not start:\n${output}`)), 10000);
-      const onData = (chunk) => {
-        const started = (output += chunk).match(/Development Server \((http:\/\/[\d.:]+)\) started/);
-        if (started) { clearTimeout(timer); resolve(started[1]); }
-      };
-      child.stdout.on('data', onData);
-      child.stderr.on('data', onData);
-    });
-    await fn(site);
-    assert.deepEqual(site.errors(), [], 'PHP reported a problem');
-  } finally {
-    await site.stop();
-  }
-}
-
-class Site {
-  constructor(fields) {
-    Object.assign(this, fields);
-    this.csvPath = path.join(this.dir, 'orders.csv');
-  }
-
-  // GET a path of the site (the script by default), or POST a body (form fields as
-  // [name, value] pairs, or FormData for a multipart post) to it; redirects are not followed.
-  async request(pathAndQuery, body) {
-    const init = body && { method: 'POST', body: Array.isArray(body) ? new URLSearchParams(body) : body };
-    const res = await fetch(this.base + (pathAndQuery || `/${this.fileName}`), { redirect: 'manual', ...init });
+  const shop = await host.serveSite(dir, { ...options, ini: DEVELOPMENT + (options.ini || '') });
+  // GET a path of the site (the script by default), or POST a body to the script: form fields as
+  // [name, value] pairs, or FormData for a multipart post. Redirects are not followed.
+  const load = async (where = fileName, body) => {
+    const res = await fetch(new URL(where, shop.url), { redirect: 'manual', ...(body && { method: 'POST', body }) });
     return { status: res.status, headers: res.headers, location: res.headers.get('location'), text: await res.text() };
-  }
-
-  get(pathAndQuery) { return this.request(pathAndQuery); }
-
-  post(pairs) { return this.request(undefined, pairs); }
-
-  // Cart post as the cart page makes it: one "products_selected[]" per line "id|quantity".
-  postCart(entries) { return this.post(entries.map((e) => ['products_selected[]', e])); }
-
-  // Captured messages in sending order (see parseMail).
-  mails() {
-    const files = fs.readdirSync(this.dir).filter((f) => f.endsWith('.eml')).sort();
-    return files.map((f) => host.parseMail(fs.readFileSync(path.join(this.dir, f), 'latin1')));
-  }
-
-  // The order log's text, or null when there is none.
-  log() { return fs.existsSync(this.csvPath) ? fs.readFileSync(this.csvPath, 'latin1') : null; }
-
-  // The lines PHP logged, without those the case expects.
-  errors() {
-    return fs.readFileSync(this.errorLog, 'latin1').split('\n').filter((l) => l && !(this.expectWarning && this.expectWarning.test(l)));
-  }
-
-  async stop() {
-    try { process.kill(-this.child.pid, 'SIGTERM'); } catch (e) { if (e.code !== 'ESRCH') throw e; }
-    await this.closed;
-    fs.rmSync(this.root, { recursive: true, force: true });
+  };
+  const post = (body) => load(undefined, Array.isArray(body) ? new URLSearchParams(body) : body);
+  // postCart posts as the cart page does: one "products_selected[]" per line "id|quantity".
+  const site = { ...shop, fileName, csvPath: path.join(dir, 'orders.csv'), get: load, post,
+    postCart: (entries) => post(entries.map((e) => ['products_selected[]', e])) };
+  try {
+    await fn(site);
+    assert.deepEqual(shop.phpErrors().split('\n').filter((l) => l && !options.expectWarning?.test(l)), [], 'PHP reported a problem');
+  } finally {
+    await shop.stop();
+    fs.rmSync(root, { recursive: true, force: true });
   }
 }
 
-function decodeEntities(text) {
-  const named = { quot: '"', amp: '&', lt: '<', gt: '>' };
-  return text.replace(/&(#\d+|quot|amp|lt|gt);/g, (m, e) => (e[0] === '#' ? String.fromCharCode(Number(e.slice(1))) : named[e]));
-}
+const decodeEntities = (text) => text.replace(/&(#\d+|quot|amp|lt|gt);/g,
+  (m, e) => (e[0] === '#' ? String.fromCharCode(e.slice(1)) : { quot: '"', amp: '&', lt: '<', gt: '>' }[e]));
 
 // The hidden inputs of an order page, in document order, as a browser would post them.
-function hiddenInputs(html) {
-  return [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => [decodeEntities(m[1]), decodeEntities(m[2])]);
-}
+const hiddenInputs = (html) => [...html.matchAll(/<input type="hidden" name="([^"]*)" value="([^"]*)">/g)].map((m) => m.slice(1).map(decodeEntities));
 
-// Both passes of a visitor: the cart post, then the order page's hidden fields with the
-// customer's details posted back. Returns {page, result}.
+// An order page's hidden fields with the customer's details (see customerFields), as posted back.
+const orderFields = (html, overrides = {}) => [...hiddenInputs(html).filter(([name]) => !(name in overrides)), ...host.customerFields(overrides)];
+
+// Both passes of a visitor: the cart post, then the order post. Returns {page, result}.
 async function placeOrder(site, cartEntries, overrides) {
   const page = await site.postCart(cartEntries);
-  const hidden = hiddenInputs(page.text).filter(([name]) => !(overrides && name in overrides));
-  const result = await site.post([...hidden, ...host.customerFields(overrides)]);
-  return { page, result };
+  return { page, result: await site.post(orderFields(page.text, overrides)) };
 }
 
-module.exports = {
-  ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, customerFields: host.customerFields, placeOrder,
-};
+module.exports = { ERROR, outcome, TEMPLATE_PATH, withCheckout, decodeEntities, hiddenInputs, orderFields, placeOrder, customerFields: host.customerFields };

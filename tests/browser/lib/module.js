@@ -46,15 +46,20 @@ function publishSite(folder, carts, files = {}) {
 // Publishes the demo bakery's site into `folder` and returns it.
 const publishDemo = (folder) => (ostrel('site', path.join(ROOT, 'examples/bakery/site.json'), folder), folder);
 
-// `ostrel serve` on a published site; mails and PHP's error log lie beside it.
-async function serveSite(site) {
+// `ostrel serve` on a published site; mails and PHP's error log lie beside it. Options: ini
+// (php.ini lines over these), env, and fileBlocks (a limit, in 512-byte blocks, on the files
+// PHP writes). Its own process group, so that stop() also ends PHP_CLI_SERVER_WORKERS' workers.
+async function serveSite(site, { ini = '', env, fileBlocks } = {}) {
   const aside = makeFolder('mervane-serve-');
-  const [mailDir, ini, log] = ['mail', 'php-ini', 'php-errors.log'].map((n) => path.join(aside, n));
-  fs.mkdirSync(ini);
+  const [mailDir, iniDir, log] = ['mail', 'php-ini', 'php-errors.log'].map((n) => path.join(aside, n));
+  const orders = path.join(site, 'orders.csv');
+  fs.mkdirSync(iniDir);
   fs.writeFileSync(log, '');
-  fs.writeFileSync(path.join(ini, 'errors.ini'), `error_reporting=E_ALL\ndisplay_errors=0\nlog_errors=1\nerror_log=${log}\n`);
-  const child = spawn(ostrelFile(), ['serve', site, '--port', '0', '--mail', mailDir], {
-    env: { ...process.env, PHP_INI_SCAN_DIR: ':' + ini }, stdio: ['ignore', 'pipe', 'pipe'],
+  fs.writeFileSync(path.join(iniDir, 'errors.ini'), `error_reporting=E_ALL\ndisplay_errors=0\nlog_errors=1\nerror_log=${log}\n${ini}`);
+  const limit = fileBlocks ? ['sh', '-c', `ulimit -f ${fileBlocks}; trap '' XFSZ; exec "$0" "$@"`] : [];
+  const [command, ...args] = [...limit, ostrelFile(), 'serve', site, '--port', '0', '--mail', mailDir];
+  const child = spawn(command, args, {
+    detached: true, env: { ...process.env, ...env, PHP_INI_SCAN_DIR: ':' + iniDir }, stdio: ['ignore', 'pipe', 'pipe'],
   });
   const closed = new Promise((resolve) => child.once('close', resolve));
   const url = await new Promise((resolve, reject) => {
@@ -78,11 +83,14 @@ async function serveSite(site) {
   }
   return {
     url,
-    mails: () => fs.readdirSync(mailDir).sort().map((f) => parseMail(fs.readFileSync(path.join(mailDir, f), 'latin1'))),
-    orderLog: () => fs.readFileSync(path.join(site, 'orders.csv'), 'latin1'),
+    // In sending order: the files' names tell only the second.
+    mails: () => fs.readdirSync(mailDir).map((f) => path.join(mailDir, f)).map((f) => [fs.statSync(f, { bigint: true }).mtimeNs, f])
+      .sort(([a], [b]) => Number(a - b)).map(([, f]) => parseMail(fs.readFileSync(f, 'latin1'))),
+    // The order log's text, or null when there is none.
+    orderLog: () => (fs.existsSync(orders) ? fs.readFileSync(orders, 'latin1') : null),
     phpErrors: () => fs.readFileSync(log, 'latin1').trim(),
     async stop() {
-      child.kill();
+      try { process.kill(-child.pid); } catch (e) { if (e.code !== 'ESRCH') throw e; }
       await closed;
       fs.rmSync(aside, { recursive: true, force: true });
     },
