@@ -83,9 +83,8 @@ async function serveSite(site, { ini = '', env, fileBlocks } = {}) {
   }
   return {
     url,
-    // In sending order: the files' names tell only the second.
-    mails: () => fs.readdirSync(mailDir).map((f) => path.join(mailDir, f)).map((f) => [fs.statSync(f, { bigint: true }).mtimeNs, f])
-      .sort(([a], [b]) => Number(a - b)).map(([, f]) => parseMail(fs.readFileSync(f, 'latin1'))),
+    // In sending order, which the capture's file names keep.
+    mails: () => fs.readdirSync(mailDir).sort().map((f) => parseMail(fs.readFileSync(path.join(mailDir, f), 'latin1'))),
     // The order log's text, or null when there is none.
     orderLog: () => (fs.existsSync(orders) ? fs.readFileSync(orders, 'latin1') : null),
     phpErrors: () => fs.readFileSync(log, 'latin1').trim(),
