@@ -76,28 +76,30 @@ async function axe(page, rules) {
     .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)), rules);
 }
 
-// What a visitor sees of a cart, read in one go.
-function state(page, id = 'cart') {
-  return page.evaluate((id) => {
+// What a visitor sees of a cart, read in one go: the values that `keys`
+// (space-separated) name, in that order.
+function seen(page, keys, id = 'cart') {
+  return page.evaluate(([keys, id]) => {
     const $c = $('#' + id);
     const texts = (sel) => $c.find(sel).map(function () { return $(this).text(); }).get();
-    return {
-      shown: texts('.mvProductList .mvProducts:visible .mvPDiv2 strong:first-child'),
-      options: $c.find('select[name="products_selected[]"] option').map(function () {
+    const all = {
+      shown: () => texts('.mvProductList .mvProducts:visible .mvPDiv2 strong:first-child'),
+      options: () => $c.find('select[name="products_selected[]"] option').map(function () {
         return this.value + ' rel=' + this.getAttribute('rel') + ' ' + this.text + (this.selected ? '' : ' (not selected)');
       }).get(),
-      lines: $c.find('.mvCartItem').map(function () {
+      lines: () => $c.find('.mvCartItem').map(function () {
         return $(this).find('.mvCartItemTitle1 div').text() + ' ' + $(this).find('.mvCartItemTitle2').text() +
           ' x' + $(this).find('.mvTxtQuantity2').val() + ' = ' + $(this).find('.mvCartItemTitle4').text();
       }).get(),
-      total: $c.find('.mvLabelSubtotalValue').text(),
-      cartTab: $c.find('a[href="#scart"]').html(),
-      cartTitle: $c.find('a[href="#scart"]').attr('title'),
-      message: $c.find('.mvMessageBar2').html(),
-      bars: texts('.mvMessageBar'),
-      stored: localStorage.getItem('mervane'),
+      total: () => $c.find('.mvLabelSubtotalValue').text(),
+      cartTab: () => $c.find('a[href="#scart"]').html(),
+      cartTitle: () => $c.find('a[href="#scart"]').attr('title'),
+      message: () => $c.find('.mvMessageBar2').html(),
+      bars: () => texts('.mvMessageBar'),
+      stored: () => localStorage.getItem('mervane'),
     };
-  }, id);
+    return keys.split(' ').map((k) => all[k]());
+  }, [keys, id]);
 }
 
 const add = (page, index, qty) => addToCart(page, 'cart', index, qty);
@@ -115,4 +117,4 @@ function catchCheckout(page) {
   }));
 }
 
-module.exports = { useCart, useShop, axe, state, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };
+module.exports = { useCart, useShop, axe, seen, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };
