@@ -5,7 +5,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const path = require('path');
-const { useShop } = require('./harness');
+const { useCart } = require('./harness');
 const { ROOT, publishSite, addToCart } = require('../lib/module');
 
 const PICTURES = path.join(ROOT, 'examples/bakery/images');
@@ -52,7 +52,7 @@ const CASES = [
   },
 ];
 
-const h = useShop((folder) => publishSite(folder, CASES.map((c) => ({ products: PRODUCTS, ...c.cart }))));
+const h = useCart((folder) => publishSite(folder, CASES.map((c) => ({ products: PRODUCTS, ...c.cart }))));
 
 CASES.forEach((c, i) => test(c.name, async () => {
   const posts = [];

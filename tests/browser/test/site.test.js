@@ -6,7 +6,7 @@
 const test = require('node:test');
 const assert = require('node:assert/strict');
 const path = require('path');
-const { useShop, axe } = require('./harness');
+const { useCart, axe } = require('./harness');
 const { ROOT, publishSite, addToCart, cartLines, customerFields } = require('../lib/module');
 
 const PICTURES = path.join(ROOT, 'examples/bakery/images');
@@ -18,7 +18,7 @@ const LABELS = {
 };
 const ORDER = [product('Crème Brûlée', '4.75', 'DES-1', 'Desserts', 'lemon.png'), product('Seed Roll', '0.90', 'SR-3', 'Bread', 'wholemeal.png'),
   product('Rye Loaf', '3.20', 'BR-2', 'Bread', 'rye.png')];
-const h = useShop((folder) => publishSite(folder, [{ ...LABELS, products: [product('Торт «Наполеон»', '4.75', 'T1', 'Десерты', 'lemon.png'),
+const h = useCart((folder) => publishSite(folder, [{ ...LABELS, products: [product('Торт <b>«Наполеон»</b>', '4.75', 'T1', 'Десерты', 'lemon.png'),
   product('抹茶ロール', '3.20', 'M2', 'ケーキ', 'rye.png')] }, { ...LABELS, products: ORDER }], {
   'shop_success.html': '<!DOCTYPE html><title>Thanks</title><p>Order received</p>',
   'shop_error.html': '<!DOCTYPE html><title>Sorry</title><p>Order refused</p>',
@@ -29,7 +29,7 @@ const h = useShop((folder) => publishSite(folder, [{ ...LABELS, products: [produ
 const named = async (locator) => [...(await locator.ariaSnapshot()).matchAll(/- (tab|button|textbox|columnheader) "([^"]*)"/g)]
   .map((m) => `${m[1]} ${m[2]}`);
 
-test('a cart with categories, non-Latin names and markup or nothing in its labels names its controls in plain text', async () => {
+test('a cart with categories, non-Latin names, markup in a name and markup or nothing in its labels names its controls in plain text', async () => {
   const page = await h.open(h.shop.url + 'page0.html');
   assert.deepEqual(await named(page.locator('#Cart1')), ['tab Products', 'tab Basket (0)', 'textbox Search', 'button Search',
     'button Clear', 'textbox Quantity Торт «Наполеон»', 'button Add Торт «Наполеон»', 'textbox Quantity 抹茶ロール',
@@ -39,7 +39,7 @@ test('a cart with categories, non-Latin names and markup or nothing in its label
   for (const [state, reach] of [['start', () => {}], ['message', () => addToCart(page, 'Cart1', 0)],
     ['cart', () => addToCart(page, 'Cart1', 1).then(() => page.click('#Cart1 a[href="#scart"]'))]]) {
     await reach();
-    found[state] = await axe(page, ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'best-practice']);
+    found[state] = await axe(page);
   }
   assert.deepEqual(found, { start: [], message: [], cart: [] });
 });
