@@ -12,10 +12,7 @@ const HOOKS = '{' + ['Add', 'Added', 'Update', 'Updated', 'Remove', 'Removed'].m
 const HEAD = '<script>var calls = [], allow;</script>\r\n';
 const calls = (page) => page.evaluate(() => calls.splice(0));
 const allow = (page, value) => page.evaluate((v) => { allow = v; }, value);
-const setQuantity = async (page, value, key = 'Tab') => {
-  await page.fill('#lblQuantity1', value);
-  await page.press('#lblQuantity1', key);
-};
+const setQuantity = async (page, value, key = 'Tab') => { await page.fill('#lblQuantity1', value); await page.press('#lblQuantity1', key); };
 
 test('quantity change in the cart: valid, invalid, Enter, and hooks that cancel', async () => {
   const page = await h.open({ options: HOOKS, head: HEAD });

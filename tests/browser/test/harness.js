@@ -93,10 +93,8 @@ function seen(page, keys, id = 'cart') {
 
 const add = (page, index, qty) => addToCart(page, 'cart', index, qty);
 
-async function search(page, text) {
-  await page.locator('#cart .mvTxtSearch').fill(text);
-  await page.locator('#cart .mvTxtSearch').press('End');
-}
+// Types `text` into the search field; the key's release searches.
+const search = async (page, text) => { await page.fill('#cart .mvTxtSearch', text); await page.press('#cart .mvTxtSearch', 'End'); };
 
 // Lets the page post its form to checkout.php; resolves to the posted fields.
 function catchCheckout(page) {

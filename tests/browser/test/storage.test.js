@@ -6,10 +6,7 @@ const { addToCart, cartLines } = require('../lib/module');
 
 const h = useCart();
 
-const storeAndReload = async (page, raw) => {
-  await page.evaluate((raw) => localStorage.setItem('mervane', raw), raw);
-  await page.reload();
-};
+const storeAndReload = async (page, raw) => { await page.evaluate((raw) => localStorage.setItem('mervane', raw), raw); await page.reload(); };
 
 test('an empty cart checks out too, and onCheckout takes over from the form', async () => {
   const page = await h.open();
