@@ -3,7 +3,7 @@
 // fresh browser context per page, and no console or page error tolerated.
 const assert = require('node:assert/strict');
 const { before, after, afterEach } = require('node:test');
-const { SiteServer, cartSite, cartMarkup, launchBrowser, openPage } = require('../lib/site');
+const { SiteServer, cartSite, cartMarkup, launchBrowser } = require('../lib/site');
 const fs = require('fs');
 const { addToCart, makeFolder, serveSite } = require('../lib/module');
 
@@ -44,15 +44,26 @@ function useCart(build) {
     for (const o of opened) await o.context.close();
     assert.deepEqual(opened.flatMap((o) => o.problems), []);
   });
-  // Serves a site (see cartSite; `products` and `settings` make its cart) and
-  // opens it, or opens a served site's URL.
+  // Serves a site (see cartSite; `products` and `settings` make its cart).
   h.publish = ({ products = PRODUCTS, settings, ...site } = {}) => h.server.publish(cartSite({ cart: cartOf(products, settings), ...site }));
-  h.open = async (site = {}, how = {}) => {
+  // Opens `site`, published as above, or a served site's URL in a new context
+  // (own local storage) that answers the browser's icon request;
+  // `prepare(context)` runs first. With `clock` the page's timers stand still
+  // once it has loaded; only page.clock.runFor() moves them.
+  h.open = async (site = {}, { clock, prepare, device } = {}) => {
     const url = typeof site === 'string' ? site : h.publish(site);
-    const o = await openPage(h.browser, url, how);
+    const o = { context: await h.browser.newContext(device), problems: [] };
     h.opened.push(o);
-    o.page.url0 = url;
-    return o.page;
+    if (clock) await o.context.clock.install({ time: new Date('2024-01-01T00:00:00Z') });
+    await o.context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
+    if (prepare) await prepare(o.context);
+    const page = await o.context.newPage();
+    page.on('console', (m) => { if (m.type() === 'error') o.problems.push('console error: ' + m.text()); });
+    page.on('pageerror', (e) => o.problems.push('page error: ' + e.message));
+    await page.goto(url);
+    if (clock) await page.clock.pauseAt(new Date('2024-01-02T00:00:00Z'));
+    page.url0 = url;
+    return page;
   };
   return h;
 }
