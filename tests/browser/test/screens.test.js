@@ -124,9 +124,10 @@ const PAGES = {
   },
   success: (width) => openPage('shop_success.html', width),
   error: (width) => openPage('shop_error.html', width),
+  about: (width) => openPage('about.html', width),
 };
 
-test('the order, success and error pages pass axe, reflow at 320 px and give fingers 44 px on a phone', async () => {
+test('the order, success, error and about pages pass axe, reflow at 320 px and give fingers 44 px on a phone', async () => {
   const found = {};
   for (const width of [1280, 390, 320]) {
     for (const [name, reach] of Object.entries(PAGES)) {
