@@ -98,22 +98,4 @@ function launchBrowser() {
   });
 }
 
-// Opens `url` in a new context (own local storage) that records console and
-// page errors and answers the browser's icon request; `prepare(context)` runs
-// first. With `clock` the page's timers stand still once it has loaded; only
-// page.clock.runFor() moves them.
-async function openPage(browser, url, { clock = false, prepare, device } = {}) {
-  const context = await browser.newContext(device);
-  if (clock) await context.clock.install({ time: new Date('2024-01-01T00:00:00Z') });
-  await context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
-  if (prepare) await prepare(context);
-  const page = await context.newPage();
-  const problems = [];
-  page.on('console', (m) => { if (m.type() === 'error') problems.push('console error: ' + m.text()); });
-  page.on('pageerror', (e) => problems.push('page error: ' + e.message));
-  if (url) await page.goto(url);
-  if (clock) await page.clock.pauseAt(new Date('2024-01-02T00:00:00Z'));
-  return { page, context, problems };
-}
-
-module.exports = { cartMarkup, cartSite, SiteServer, launchBrowser, openPage };
+module.exports = { cartMarkup, cartSite, SiteServer, launchBrowser };

@@ -3,7 +3,7 @@
 // fresh browser context per page, and no console or page error tolerated.
 const assert = require('node:assert/strict');
 const { before, after, afterEach } = require('node:test');
-const { SiteServer, cartSite, cartMarkup, launchBrowser, openPage } = require('../lib/site');
+const { SiteServer, cartSite, cartMarkup, launchBrowser } = require('../lib/site');
 const fs = require('fs');
 const { addToCart, makeFolder, serveSite } = require('../lib/module');
 
@@ -26,86 +26,86 @@ const PRODUCTS = catalogue([
   ['Bread', '3.333', '', 'SKU5', ''],
 ]);
 
-function useCart() {
+// One server and one browser per file. With `build(folder)`, which publishes
+// a site into a fresh folder and returns the site's folder, ostrel serves that
+// site for the whole file too, as h.shop.
+function useCart(build) {
   const h = { opened: [] };
   before(async () => {
-    h.server = await new SiteServer().start();
-    h.browser = await launchBrowser();
+    [h.server, h.browser] = await Promise.all([new SiteServer().start(), launchBrowser()]);
+    if (build) h.shop = await serveSite(build(h.folder = makeFolder('mervane-shop-')));
   });
   after(async () => {
-    await h.browser.close();
-    await h.server.close();
+    await Promise.all([h.browser.close(), h.server.close(), h.shop && h.shop.stop()]);
+    if (build) fs.rmSync(h.folder, { recursive: true, force: true });
   });
   afterEach(async () => {
     const opened = h.opened.splice(0);
     for (const o of opened) await o.context.close();
     assert.deepEqual(opened.flatMap((o) => o.problems), []);
   });
-  // Serves a site (see cartSite; `products` and `settings` make its cart) and
-  // opens it, or opens a served site's URL.
+  // Serves a site (see cartSite; `products` and `settings` make its cart).
   h.publish = ({ products = PRODUCTS, settings, ...site } = {}) => h.server.publish(cartSite({ cart: cartOf(products, settings), ...site }));
-  h.open = async (site = {}, how = {}) => {
+  // Opens `site`, published as above, or a served site's URL in a new context
+  // (own local storage) that answers the browser's icon request;
+  // `prepare(context)` runs first. With `clock` the page's timers stand still
+  // once it has loaded; only page.clock.runFor() moves them.
+  h.open = async (site = {}, { clock, prepare, device } = {}) => {
     const url = typeof site === 'string' ? site : h.publish(site);
-    const o = await openPage(h.browser, url, how);
+    const o = { context: await h.browser.newContext(device), problems: [] };
     h.opened.push(o);
-    o.page.url0 = url;
-    return o.page;
+    if (clock) await o.context.clock.install({ time: new Date('2024-01-01T00:00:00Z') });
+    await o.context.route('**/favicon.ico', (route) => route.fulfill({ status: 204 }));
+    if (prepare) await prepare(o.context);
+    const page = await o.context.newPage();
+    page.on('console', (m) => { if (m.type() === 'error') o.problems.push('console error: ' + m.text()); });
+    page.on('pageerror', (e) => o.problems.push('page error: ' + e.message));
+    await page.goto(url);
+    if (clock) await page.clock.pauseAt(new Date('2024-01-02T00:00:00Z'));
+    page.url0 = url;
+    return page;
   };
   return h;
 }
 
-// useCart with one site served for the whole file: `build(folder)` publishes
-// it into a fresh folder and returns the site's folder.
-function useShop(build) {
-  const h = useCart();
-  before(async () => {
-    h.folder = makeFolder('mervane-shop-');
-    h.shop = await serveSite(build(h.folder));
-  });
-  after(async () => {
-    await h.shop.stop();
-    fs.rmSync(h.folder, { recursive: true, force: true });
-  });
-  return h;
-}
-
-// What axe finds on the page under the `rules` tags: rule and elements per violation.
-async function axe(page, rules) {
+// What axe finds on the page under WCAG 2.2 AA and best practice: rule and
+// elements per violation.
+async function axe(page) {
   await page.addScriptTag({ path: AXE });
-  return page.evaluate((runOnly) => window.axe.run(document, { runOnly })
-    .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)), rules);
+  return page.evaluate(() => window.axe.run(document, { runOnly: ['wcag2a', 'wcag2aa', 'wcag21a', 'wcag21aa', 'wcag22aa', 'best-practice'] })
+    .then((r) => r.violations.map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`)));
 }
 
-// What a visitor sees of a cart, read in one go.
-function state(page, id = 'cart') {
-  return page.evaluate((id) => {
+// What a visitor sees of a cart, read in one go: the values that `keys`
+// (space-separated) name, in that order.
+function seen(page, keys, id = 'cart') {
+  return page.evaluate(([keys, id]) => {
     const $c = $('#' + id);
     const texts = (sel) => $c.find(sel).map(function () { return $(this).text(); }).get();
-    return {
-      shown: texts('.mvProductList .mvProducts:visible .mvPDiv2 strong:first-child'),
-      options: $c.find('select[name="products_selected[]"] option').map(function () {
+    const all = {
+      shown: () => texts('.mvProductList .mvProducts:visible .mvPDiv2 strong:first-child'),
+      options: () => $c.find('select[name="products_selected[]"] option').map(function () {
         return this.value + ' rel=' + this.getAttribute('rel') + ' ' + this.text + (this.selected ? '' : ' (not selected)');
       }).get(),
-      lines: $c.find('.mvCartItem').map(function () {
+      lines: () => $c.find('.mvCartItem').map(function () {
         return $(this).find('.mvCartItemTitle1 div').text() + ' ' + $(this).find('.mvCartItemTitle2').text() +
           ' x' + $(this).find('.mvTxtQuantity2').val() + ' = ' + $(this).find('.mvCartItemTitle4').text();
       }).get(),
-      total: $c.find('.mvLabelSubtotalValue').text(),
-      cartTab: $c.find('a[href="#scart"]').html(),
-      cartTitle: $c.find('a[href="#scart"]').attr('title'),
-      message: $c.find('.mvMessageBar2').html(),
-      bars: texts('.mvMessageBar'),
-      stored: localStorage.getItem('mervane'),
+      total: () => $c.find('.mvLabelSubtotalValue').text(),
+      cartTab: () => $c.find('a[href="#scart"]').html(),
+      cartTitle: () => $c.find('a[href="#scart"]').attr('title'),
+      message: () => $c.find('.mvMessageBar2').html(),
+      bars: () => texts('.mvMessageBar'),
+      stored: () => localStorage.getItem('mervane'),
     };
-  }, id);
+    return keys.split(' ').map((k) => all[k]());
+  }, [keys, id]);
 }
 
 const add = (page, index, qty) => addToCart(page, 'cart', index, qty);
 
-async function search(page, text) {
-  await page.locator('#cart .mvTxtSearch').fill(text);
-  await page.locator('#cart .mvTxtSearch').press('End');
-}
+// Types `text` into the search field; the key's release searches.
+const search = async (page, text) => { await page.fill('#cart .mvTxtSearch', text); await page.press('#cart .mvTxtSearch', 'End'); };
 
 // Lets the page post its form to checkout.php; resolves to the posted fields.
 function catchCheckout(page) {
@@ -115,4 +115,4 @@ function catchCheckout(page) {
   }));
 }
 
-module.exports = { useCart, useShop, axe, state, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };
+module.exports = { useCart, axe, seen, add, search, catchCheckout, catalogue, markupOf, PRODUCTS };
