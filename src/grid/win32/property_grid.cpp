@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "grid/win32/cell_painter.h"
 #include "grid/win32/grid_accessible.h"
@@ -581,7 +582,9 @@ RECT CExtPropertyGridCtrl::ScreenValueRect() const {
 
 // A popup whose window could not be made is dropped at once.
 void CExtPropertyGridCtrl::ShowPopup(std::unique_ptr<CExtGridPopup> popup) {
-  if (popup->Window() != nullptr) popup_ = std::move(popup);
+  if (popup->Window() == nullptr) return;
+  popup_ = std::move(popup);
+  popupValue_ = SelectedValue();
 }
 
 void CExtPropertyGridCtrl::ClosePopup(bool picked) {
@@ -589,7 +592,7 @@ void CExtPropertyGridCtrl::ClosePopup(bool picked) {
   SetFocus(window_);
   std::unique_ptr<CExtGridPopup> closing = std::move(popup_);
   closing.reset();
-  CExtPropertyValue* value = SelectedValue();
+  CExtPropertyValue* value = std::exchange(popupValue_, nullptr);
   if (picked && value != nullptr) Completed(*value);
   InvalidateRect(window_, nullptr, FALSE);
 }

@@ -158,6 +158,10 @@ class CExtPropertyGridCtrl : private CExtGridCellEditors {
   HWND scrollBar_ = nullptr;
   HWND editor_ = nullptr;
   std::unique_ptr<CExtGridPopup> popup_;
+  // The value whose cell the popup edits. Its pick may be reported after
+  // the selection has moved on: a message sent to the grid, as assistive
+  // technology sends them, overtakes the popup's posted "done".
+  CExtPropertyValue* popupValue_ = nullptr;
   HFONT font_ = nullptr;
   HFONT boldFont_ = nullptr;
   int rowHeight_ = 18;
